@@ -67,6 +67,11 @@ OAPIFUNC double oapiGetSize(OBJHANDLE object);
 // Name, cut to fit `size` characters including the terminating zero.
 OAPIFUNC void oapiGetObjectName(OBJHANDLE object, char* name, int size);
 
+// Whether `object` names a vessel that exists (not yet deleted). Answers false for null,
+// stale or foreign handles without counting a violation: this is the query a module uses
+// to learn whether a handle it kept is still good.
+OAPIFUNC bool oapiIsVessel(OBJHANDLE object);
+
 OAPIFUNC OBJHANDLE oapiGetFocusObject();
 OAPIFUNC VESSEL* oapiGetFocusInterface();
 OAPIFUNC VESSEL* oapiGetVesselInterface(OBJHANDLE vessel);
