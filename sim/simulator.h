@@ -48,6 +48,12 @@ struct ScenarioCursor {
     std::vector<std::string>* out = nullptr;  // writing: where "  KEY VALUE" lines go
 };
 
+// What an ANIMATIONCOMPONENT_HANDLE names: a component of one vessel.
+struct ComponentRef {
+    RawHandle vessel;
+    int index;  // into Vessel::components
+};
+
 struct MeshRecord {
     std::string name;
     std::filesystem::path file;  // empty when Meshes/NAME.msh does not exist
@@ -149,7 +155,7 @@ public:
     MESHHANDLE load_mesh(const std::string& name);
     const MeshRecord* mesh(MESHHANDLE h) const;
     // Animation component handles of all vessels.
-    HandleTable<RawHandle>& component_handles() { return component_handles_; }
+    HandleTable<ComponentRef>& component_handles() { return component_handles_; }
 
     // --- Windows --------------------------------------------------------------------------------
     WindowSystem& windows() { return *windows_; }
@@ -184,7 +190,7 @@ private:
     HandleTable<ConfigFile> config_files_{HandleKind::File};
     HandleTable<ScenarioCursor> scenario_cursors_{HandleKind::Scenario};
     HandleTable<MeshRecord> meshes_{HandleKind::Mesh};
-    HandleTable<RawHandle> component_handles_{HandleKind::AnimComp};
+    HandleTable<ComponentRef> component_handles_{HandleKind::AnimComp};
 
     std::vector<std::string> scenario_description_;
     std::vector<std::string> scenario_extra_;
