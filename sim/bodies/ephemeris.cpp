@@ -10,10 +10,11 @@
 #include <libnova/lunar.h>
 #include <libnova/sidereal_time.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <numbers>
-#include <string>
 #include <unordered_map>
 
 #include "sim/core/log.h"
@@ -37,9 +38,6 @@ constexpr double kDiffStep = 0.01;
 constexpr double kLunarFullPrecision = 0.0;
 // Nodes kept at most; past this the cache starts afresh (about 11 years of nodes).
 constexpr std::size_t kMaxCachedNodes = 8192;
-
-const double kCosObliquity = std::cos(kObliquityDeg * kDegToRad);
-const double kSinObliquity = std::sin(kObliquityDeg * kDegToRad);
 
 // ============================================================================
 // Frames
@@ -110,8 +108,10 @@ double usable_mjd(double mjd, bool& clamped) {
 }
 
 void warn_clamped(double mjd, double used) {
-    log().warn("ephemeris: MJD " + std::to_string(mjd) + " outside " + std::to_string(Ephemeris::kMinMjd) +
-               " .. " + std::to_string(Ephemeris::kMaxMjd) + ", using " + std::to_string(used));
+    char line[160];
+    std::snprintf(line, sizeof line, "ephemeris: MJD %.10g outside %.10g .. %.10g, using %.10g", mjd,
+                  Ephemeris::kMinMjd, Ephemeris::kMaxMjd, used);
+    log().warn(line);
 }
 
 void fill_states(double mjd, const Node& n, BodyStates& out) {
@@ -133,36 +133,41 @@ void fill_states(double mjd, const Node& n, BodyStates& out) {
 // ============================================================================
 
 MATRIX3 Ephemeris::earth_rotation(double mjd) {
-    // Right-handed: spin about Z by the sidereal angle (Earth-fixed into equatorial of
-    // date, taken as J2000), then the tilt about X by the obliquity (equatorial into
-    // ecliptic), v_ecl = Tilt . Spin . v_fixed.
+    // Right-handed: spin about Z by the sidereal angle (Earth-fixed into equatorial),
+    // then the tilt about X by the obliquity (equatorial into ecliptic),
+    // v_ecl = Tilt . Spin . v_fixed. The pole stays at its J2000 place: precession is
+    // left out, so the sidereal angle, counted from the equinox of date, puts the
+    // meridians about 0.3 degrees east of their true place in 2023. Everything on and
+    // around Earth uses this same matrix, so the host stays consistent with itself.
+    static const double cos_e = std::cos(kObliquityDeg * kDegToRad);
+    static const double sin_e = std::sin(kObliquityDeg * kDegToRad);
     const double theta = ln_get_mean_sidereal_time(mjd + kMjdToJd) * kHoursToRad;
     const double c = std::cos(theta), s = std::sin(theta);
     const MATRIX3 spin = {c, -s, 0,
                           s, c, 0,
                           0, 0, 1};
     const MATRIX3 tilt = {1, 0, 0,
-                          0, kCosObliquity, kSinObliquity,
-                          0, -kSinObliquity, kCosObliquity};
+                          0, cos_e, sin_e,
+                          0, -sin_e, cos_e};
     return host_from_right_handed(mul(tilt, spin));
 }
 
 MATRIX3 Ephemeris::moon_rotation(const VECTOR3& moon_minus_earth) {
-    if (length(moon_minus_earth) == 0) return identity3();
-    const VECTOR3 x = normalised(-moon_minus_earth);
-    // +y: ecliptic north with its part along x taken out. Near the pole fall back on
-    // global +z, so the frame stays orthonormal.
-    constexpr double kMinPerpendicular = 1e-9;
-    VECTOR3 north = {0, 1, 0};
-    VECTOR3 y = north - x * dot(north, x);
-    if (length(y) < kMinPerpendicular) {
-        north = {0, 0, 1};
-        y = north - x * dot(north, x);
-    }
-    y = normalised(y);
-    // The component cross product gives det +1 with the columns (x, y, z), as in every
-    // host frame (z is longitude 90 degrees, east).
-    const VECTOR3 z = cross(x, y);
+    // Scaled by its largest component first, so that no length overflows.
+    const VECTOR3& v = moon_minus_earth;
+    const double scale = std::max({std::abs(v.x), std::abs(v.y), std::abs(v.z)});
+    if (!(scale > 0) || !std::isfinite(scale)) return identity3();
+    const VECTOR3 x = -normalised(v / scale);
+    // z = x * north (component cross product) gives det +1 with the columns (x, y, z),
+    // as in every host frame (z is longitude 90 degrees, east); then y = z * x is
+    // north with its part along x taken out. For north = +y, z is (-x.z, 0, x.x): no
+    // cancellation, so the frame stays orthonormal however near the pole x comes. On
+    // the pole itself global +z stands in for north.
+    constexpr double kMinPerpendicular = 1e-12;
+    VECTOR3 z = cross(x, {0, 1, 0});
+    if (length(z) < kMinPerpendicular) z = cross(x, {0, 0, 1});
+    z = normalised(z);
+    const VECTOR3 y = cross(z, x);
     return {x.x, y.x, z.x,
             x.y, y.y, z.y,
             x.z, y.z, z.z};

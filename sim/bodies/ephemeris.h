@@ -65,8 +65,9 @@ public:
     static MATRIX3 earth_rotation(double mjd);
     // The Moon, tidally locked, Moon frame into the global frame: +x toward Earth, +y
     // on the ecliptic north side (perpendicular to +x), det +1. `moon_minus_earth` is the
-    // Moon's position relative to Earth (global axes, any unit). A zero vector gives the
-    // identity; a vector along the ecliptic pole takes +y from global +z instead.
+    // Moon's position relative to Earth (global axes, any unit). A zero or non-finite
+    // vector gives the identity; a vector along the ecliptic pole takes +y from global
+    // +z instead.
     static MATRIX3 moon_rotation(const VECTOR3& moon_minus_earth);
 
 private:

@@ -14,7 +14,7 @@ using sim::Ephemeris;
 constexpr double kSiderealDay = 360.0 / 360.98564736629;  // days
 
 // A few Earth-fixed directions: the meridian, 90 east, the pole, and askew.
-const VECTOR3 kFixed[] = {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}, {0.6, -0.48, 0.64}};
+const VECTOR3 kFixed[] = {kX, kZ, kY, {0.6, -0.48, 0.64}};
 
 TEST(EarthRotation, IsARotationWithThePoleTilted) {
     for (double mjd : {51544.5, 60000.0, 60116.3, 73000.7}) {
@@ -53,8 +53,8 @@ TEST(EarthRotation, SunIsOverTheRightPlace) {
         double declination;
     };
     const Case cases[] = {
-        {60023.0, 12, 0}, {60023.0, 6, 0},     {60023.0, 18, 0},         {60023.0, 0, 0},
-        {60116.0, 12, 23.44}, {60210.0, 9, 0}, {60300.0, 15, -23.44},    {60251.0, 12, -15.2},
+        {60023.0, 12, 0},     {60023.0, 6, 0}, {60023.0, 18, 0},      {60023.0, 0, 0},
+        {60116.0, 12, 23.44}, {60210.0, 9, 0}, {60300.0, 15, -23.44}, {60251.0, 12, -15.2},
     };
     Ephemeris ephemeris;
     for (const Case& c : cases) {
@@ -69,20 +69,25 @@ TEST(EarthRotation, SunIsOverTheRightPlace) {
 }
 
 TEST(MoonRotation, FacesEarthWithNorthUp) {
-    const VECTOR3 cases[] = {{3.0e8, 2.0e7, 1.0e8}, {-1, 0, 0}, {0, 0, 5}, {2, -1, -3},
-                             {0, 4.0e8, 0}, {0, -1, 0}};
+    const VECTOR3 cases[] = {{3.0e8, 2.0e7, 1.0e8}, {-1, 0, 0},  {0, 0, 5},        {2, -1, -3},
+                             {0, 4.0e8, 0},         {0, -1, 0},  {1e-9, 1, -1e-10}, {1e308, -1e308, 1e308}};
     for (const VECTOR3& v : cases) {
         SCOPED_TRACE(testing::Message() << v.x << " " << v.y << " " << v.z);
         const MATRIX3 r = Ephemeris::moon_rotation(v);
         expect_rotation(r);
-        EXPECT_LT(length(mul(r, kX) + normalised(v)), 1e-12);
+        const VECTOR3 to_earth = -normalised(v / std::max({std::abs(v.x), std::abs(v.y), std::abs(v.z)}));
+        EXPECT_LT(length(mul(r, kX) - to_earth), 1e-12);
+        // +y: in the plane of +x and ecliptic north (on the pole, global +z), on north's
+        // side. With +y perpendicular to +x that fixes it.
+        const VECTOR3 north = std::hypot(to_earth.x, to_earth.z) < 1e-12 ? kZ : kY;
         const VECTOR3 up = mul(r, kY);
-        EXPECT_GE(up.y, 0.0);
-        if (std::abs(normalised(v).y) < 0.99) {
-            EXPECT_GT(up.y, 0.0);
-        }
+        EXPECT_NEAR(dot(up, normalised(cross(to_earth, north))), 0.0, 1e-12);
+        EXPECT_GT(dot(up, north), 0.0);
     }
-    expect_rotation(Ephemeris::moon_rotation({0, 0, 0}));
+    for (const VECTOR3& bad : {VECTOR3{0, 0, 0}, VECTOR3{std::nan(""), 1, 0}, VECTOR3{INFINITY, 1, 0}}) {
+        const MATRIX3 r = Ephemeris::moon_rotation(bad);
+        EXPECT_EQ(r.m11 + r.m22 + r.m33, 3.0);  // the identity
+    }
 }
 
 // Tidally locked and turning with its orbit: the Moon's +x keeps to Earth, and an hour
