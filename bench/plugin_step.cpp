@@ -1,6 +1,6 @@
-// One step of the plug-in's link evaluation (opcPostStep) with a generated-size network:
-// the focus ship in low orbit, so that both the station and the relay searches run, the
-// readout dialog open, the map closed.
+// One step of the plug-in's link evaluation (opcPostStep) with a network of the given
+// size: the focus ship in low orbit, so that both the station and the relay searches run,
+// tracking on, the map closed, and the readout dialog closed (dialog:0) or open (dialog:1).
 //
 //   bench_plugin_step --benchmark_filter=PostStep
 #include <benchmark/benchmark.h>
@@ -68,7 +68,7 @@ struct Network {
     std::unique_ptr<sim::Simulator> sim;
     sim::Module* plugin = nullptr;
 
-    Network(int stations, int relays, int deepSpace) {
+    Network(int stations, int relays, int deepSpace, bool dialog) {
         root = std::filesystem::temp_directory_path() / ("orv_bench_plugin_step_" + std::to_string(getpid()));
         std::filesystem::create_directories(root / "config/Orvenet");
         std::ofstream(root / "config/Orvenet/Zeravivadad.cfg") << "N = " << stations << "\n";
@@ -96,7 +96,7 @@ struct Network {
         sim->set_focus(ship);
         *k.antennaVector = VECTOR3{0, 0, 1};
         *k.trackEnabled = true;
-        sim->windows().open_dialog(plugin->instance, 101, kReadoutDialog, ReadoutProc, nullptr);
+        if (dialog) sim->windows().open_dialog(plugin->instance, 101, kReadoutDialog, ReadoutProc, nullptr);
     }
     ~Network() {
         sim.reset();
@@ -105,13 +105,18 @@ struct Network {
 };
 
 void BM_PostStep(benchmark::State& state) {
-    Network net(int(state.range(0)), int(state.range(1)), int(state.range(2)));
+    Network net(int(state.range(0)), int(state.range(1)), int(state.range(2)), state.range(3) != 0);
     double simt = 0.0;
     for (auto _ : state) {
         simt += 1.0;
         net.plugin->post_step(simt, 1.0, net.sim->mjd());
     }
 }
-BENCHMARK(BM_PostStep)->ArgNames({"stations", "relays", "deep"})->Args({15, 10, 3})->Args({100, 100, 100});
+BENCHMARK(BM_PostStep)
+    ->ArgNames({"stations", "relays", "deep", "dialog"})
+    ->Args({15, 10, 3, 0})
+    ->Args({100, 100, 100, 0})
+    ->Args({15, 10, 3, 1})
+    ->Args({100, 100, 100, 1});
 
 }  // namespace
