@@ -84,7 +84,7 @@ std::optional<std::string_view> path_root_folder(int root) {
     }
 }
 
-std::optional<std::filesystem::path> find_under_root(const std::filesystem::path& root, std::string_view path,
+std::optional<std::filesystem::path> resolve_under_root(const std::filesystem::path& root, std::string_view path,
                                                      const char* call) {
     const auto parts = split_module_path(path);
     if (!parts) {

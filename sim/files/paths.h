@@ -36,7 +36,7 @@ std::optional<std::string_view> path_root_folder(int root);
 // The existing file or folder that `path` names under `root` (see above), or nullopt
 // when there is none. A path that would leave the root is logged (naming `call`) and
 // answers nullopt, as a missing file.
-std::optional<std::filesystem::path> find_under_root(const std::filesystem::path& root, std::string_view path,
+std::optional<std::filesystem::path> resolve_under_root(const std::filesystem::path& root, std::string_view path,
                                                      const char* call = "path");
 
 }  // namespace sim

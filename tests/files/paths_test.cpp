@@ -80,7 +80,7 @@ TEST_F(PathsOnDisk, FindsFilesWithoutRegardToCaseAcrossFoldersThatDifferInCase) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        const auto found = find_under_root(root_, c.path);
+        const auto found = resolve_under_root(root_, c.path);
         if (!c.on_disk) {
             EXPECT_FALSE(found);
         } else {
@@ -95,13 +95,13 @@ TEST_F(PathsOnDisk, PathsLeavingTheRootAreRefusedWithALogLine) {
     for (const char* path : {"../outside/secret.cfg", "config/../../outside/secret.cfg", "/etc/passwd"}) {
         SCOPED_TRACE(path);
         log().clear();
-        EXPECT_FALSE(find_under_root(root_, path, "oapiOpenFile"));
+        EXPECT_FALSE(resolve_under_root(root_, path, "oapiOpenFile"));
         ASSERT_EQ(1u, log().lines().size());
         EXPECT_NE(std::string::npos, log().lines()[0].find("oapiOpenFile"));
         EXPECT_NE(std::string::npos, log().lines()[0].find("leaves the main folder"));
     }
     // Stepping back inside the root is fine.
-    EXPECT_TRUE(find_under_root(root_, "Meshes/../config/Orvenet/TDRS.cfg"));
+    EXPECT_TRUE(resolve_under_root(root_, "Meshes/../config/Orvenet/TDRS.cfg"));
 }
 
 }  // namespace
