@@ -81,7 +81,7 @@ FILEHANDLE oapiOpenFile(const char* path, FileAccessMode mode, PathRoot root) {
         return insert(*sim, ConfigFile::empty(name));
     }
     const std::string relative = folder->empty() ? name : std::string(*folder) + "/" + name;
-    const auto found = sim::find_under_root(sim->root(), relative, call);
+    const auto found = sim::resolve_under_root(sim->root(), relative, call);
     if (!found) {
         sim::log().warn(std::string(call) + ": \"" + relative + "\" not found under " + sim->root().string() +
                         "; reads find nothing");

@@ -36,6 +36,26 @@ ScenarioCursor* checked_cursor(FILEHANDLE scenario, const char* call) {
     return cursor;
 }
 
+// The text in double quotes, control characters as \xNN, so that a log entry stays one
+// line.
+std::string quoted(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out.push_back('"');
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", unsigned(u));
+            out.append(buf);
+        } else {
+            out.push_back(c);
+        }
+    }
+    out.push_back('"');
+    return out;
+}
+
 std::string_view without_leading_blanks(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     return s;
@@ -71,13 +91,13 @@ void oapiWriteScenario_string(FILEHANDLE scenario, const char* key, const char* 
         return;
     }
     if (!key || !value) {
-        sim::log().violation(call, key ? "null value for \"" + std::string(key) + "\"" : std::string("null key"));
+        sim::log().violation(call, key ? "null value for " + quoted(key) : std::string("null key"));
         return;
     }
     auto line = sim::vessel_block_line(key, value);
     if (!line) {
-        sim::log().violation(call, "\"" + std::string(key) + "\" \"" + std::string(value) +
-                                       "\" would break the scenario file (line end, blank, or END)");
+        sim::log().violation(call, quoted(key) + " " + quoted(value) +
+                                       " would break the scenario file (control character, blank line, or END)");
         return;
     }
     cursor->out->push_back(std::move(*line));

@@ -334,7 +334,10 @@ private:
     bool done_ = false;
 };
 
-std::string in_quotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string in_quotes(std::string_view s) {
+    std::string out(1, '"');
+    return out.append(s).append(1, '"');
+}
 
 void read_description(LineReader& in, ScenarioDoc& doc) {
     const int opened = in.number();

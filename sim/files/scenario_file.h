@@ -42,12 +42,18 @@ namespace sim {
 class ScenarioError : public std::runtime_error {
 public:
     ScenarioError(std::string file, int line, const std::string& message)
-        : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message),
-          file_(std::move(file)), line_(line) {}
+        : std::runtime_error(compose(file, line, message)), file_(std::move(file)), line_(line) {}
     const std::string& file() const { return file_; }
     int line() const { return line_; }
 
 private:
+    // "FILE:LINE: MESSAGE" ("FILE: MESSAGE" without a line), built by appending: GCC 12
+    // warns falsely (-Wrestrict) on `"literal" + std::string` at -O3.
+    static std::string compose(const std::string& file, int line, const std::string& message) {
+        std::string text = file;
+        if (line > 0) text.append(":").append(std::to_string(line));
+        return text.append(": ").append(message);
+    }
     std::string file_;
     int line_;
 };
