@@ -66,6 +66,11 @@ std::string_view first_word(std::string_view s, std::string_view& rest) {
     return s.substr(0, end);
 }
 
+std::string in_quotes(std::string_view s) {
+    std::string out(1, '"');
+    return out.append(s).append(1, '"');
+}
+
 bool has_control_char(std::string_view s) {
     for (char c : s) {
         const auto u = static_cast<unsigned char>(c);
@@ -275,7 +280,10 @@ std::vector<std::pair<std::string, std::string>> standard_lines(const VesselStat
         out.emplace_back("RVEL", format_vector(state.rvel, "RVEL"));
     }
     out.emplace_back("AROT", format_attitude(state.attitude));
-    for (const std::string& line : state.kept_lines) out.emplace_back("", line);
+    for (const std::string& line : state.kept_lines) {
+        if (vessel_block_line(line, "")) out.emplace_back("", line);
+        else log().warn(std::string("scenario: kept line ").append(in_quotes(line)).append(" would break the file; not written"));
+    }
     return out;
 }
 
@@ -334,10 +342,6 @@ private:
     bool done_ = false;
 };
 
-std::string in_quotes(std::string_view s) {
-    std::string out(1, '"');
-    return out.append(s).append(1, '"');
-}
 
 void read_description(LineReader& in, ScenarioDoc& doc) {
     const int opened = in.number();
@@ -512,7 +516,7 @@ std::string write_scenario(const ScenarioDoc& doc) {
     }
 
     put("BEGIN_ENVIRONMENT");
-    put_indented("System " + doc.system);
+    put_indented("System " + (doc.system.empty() ? std::string("Sol") : doc.system));
     put_indented("Date MJD " + format_exact(doc.mjd, "Date"));
     for (const std::string& line : doc.environment_extra) put_indented(line);
     put("END_ENVIRONMENT");

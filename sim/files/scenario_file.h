@@ -102,7 +102,8 @@ bool parse_standard_line(std::string_view line, VesselState& state);
 bool is_standard_line(std::string_view line);
 // The standard lines of `state`, as "KEY VALUE" pairs (key, value), followed by the
 // kept lines (key "", value the whole line). Longitude is written in (-180, 180],
-// heading in [0, 360); a value that is not finite is written as 0, with a warning.
+// heading in [0, 360); a value that is not finite is written as 0, and a kept line that
+// would break the file (see vessel_block_line) is left out, each with a warning.
 std::vector<std::pair<std::string, std::string>> standard_lines(const VesselState& state);
 
 // The line "  KEY VALUE" (or "  KEY" for an empty value) of a vessel's block, or nullopt

@@ -110,7 +110,7 @@ TEST_F(HostFiles, FilesThatCannotBeOpenedGiveAnEmptyHandleAndAWarning) {
         {"config/Orvenet/DSN.cfg", FILE_IN, ROOT, "not found"},
         {"config/Orvenet/TDRS.cfg", FILE_OUT, ROOT, "not supported"},
         {"config/Orvenet/TDRS.cfg", FILE_APP, ROOT, "not supported"},
-        {"config/Orvenet/TDRS.cfg", FILE_IN, PathRoot(42), "unknown path root"},
+        {"config/Orvenet/TDRS.cfg", FILE_IN, PathRoot(7), "unknown path root"},
         {"../outside.cfg", FILE_IN, ROOT, "leaves the main folder"},
         {"/etc/hostname", FILE_IN, ROOT, "leaves the main folder"},
         {"config/Orvenet", FILE_IN, ROOT, "not a regular file"},

@@ -233,7 +233,8 @@ TEST(StandardLines, WrittenPositionsReadBackAsTheSameText) {
 
 TEST(StandardLines, KeptLinesFollowTheStandardOnes) {
     VesselState state;
-    state.kept_lines = {"FUEL 0.5", "XPDR 466"};
+    // Lines that would end the block early are not written back.
+    state.kept_lines = {"FUEL 0.5", "END", "  ", "XPDR 466", "END_SHIPS"};
     const auto lines = standard_lines(state);
     ASSERT_EQ(6u, lines.size());
     EXPECT_EQ("STATUS", lines[0].first);
