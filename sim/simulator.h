@@ -160,8 +160,16 @@ public:
     // --- Windows --------------------------------------------------------------------------------
     WindowSystem& windows() { return *windows_; }
 
+    // --- For the VESSEL methods ------------------------------------------------------------------
+    // Applies one scenario line the class handed back (ParseScenarioLineEx): a standard
+    // line changes the state being restored, any other line is kept.
+    bool apply_scenario_line(Vessel& vessel, void* status, const char* line);
+    bool in_step() const { return in_step_; }
+
 private:
     void create_bodies();
+    Vessel* instantiate(const std::string& name, const std::string& class_name, const VesselState& state);
+    void before_unload(Module& module);
     void update_bodies();
     void update_vessel_global(Vessel& vessel);
     void propagate(double dt);
@@ -193,7 +201,11 @@ private:
     HandleTable<ComponentRef> component_handles_{HandleKind::AnimComp};
 
     std::vector<std::string> scenario_description_;
+    std::string scenario_system_ = "Sol";
+    std::vector<std::string> scenario_environment_extra_;
+    std::vector<std::string> scenario_focus_extra_;
     std::vector<std::string> scenario_extra_;
+    VesselState* restoring_ = nullptr;  // the state clbkRestoreState is filling
 
     std::unique_ptr<WindowSystem> windows_;
 };
