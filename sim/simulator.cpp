@@ -44,8 +44,8 @@ Simulator::Simulator(std::filesystem::path root) : root_(std::filesystem::absolu
     if (g_current) log().warn("a second simulator was created; the host calls now reach the new one");
     g_current = this;
     windows_ = std::make_unique<WindowSystem>(*this);
-    modules_.set_before_unload(
-        [](Module* m, void* self) { static_cast<Simulator*>(self)->before_unload(*m); }, this);
+    modules_.set_unload_hook(
+        [](Module* m, bool exited, void* self) { static_cast<Simulator*>(self)->on_unload(*m, exited); }, this);
     create_bodies();
 }
 
@@ -531,11 +531,15 @@ Module* Simulator::load_plugin(const std::string& name_or_path) { return modules
 
 void Simulator::unload_module(Module* module) { modules_.unload(module); }
 
-void Simulator::before_unload(Module& module) {
+void Simulator::on_unload(Module& module, bool exited) {
+    if (!exited) {
+        windows_->close_windows_of(module);
+        const std::vector<OBJHANDLE> order = vessel_order_;
+        for (OBJHANDLE h : order)
+            if (Vessel* v = vessel(h); v && v->module == &module) delete_now(h);
+        return;
+    }
     windows_->close_windows_of(module);
-    const std::vector<OBJHANDLE> order = vessel_order_;
-    for (OBJHANDLE h : order)
-        if (Vessel* v = vessel(h); v && v->module == &module) delete_now(h);
     std::erase_if(commands_, [&](const CustomCommand& c) {
         if (!module.contains(reinterpret_cast<const void*>(c.func))) return false;
         log().warn("custom command \"" + c.label + "\" of module " + module.name + " was not unregistered; dropped");

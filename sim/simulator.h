@@ -169,7 +169,7 @@ public:
 private:
     void create_bodies();
     Vessel* instantiate(const std::string& name, const std::string& class_name, const VesselState& state);
-    void before_unload(Module& module);
+    void on_unload(Module& module, bool exited);
     void update_bodies();
     void update_vessel_global(Vessel& vessel);
     void propagate(double dt);

@@ -138,9 +138,10 @@ Module* ModuleLoader::load(const std::string& name_or_path, ModuleKind kind) {
 void ModuleLoader::unload(Module* module) {
     auto it = std::find_if(modules_.begin(), modules_.end(), [&](const auto& m) { return m.get() == module; });
     if (it == modules_.end()) return;
-    if (before_unload_) before_unload_(module, before_unload_context_);
+    if (unload_hook_) unload_hook_(module, false, unload_hook_context_);
     if (module->exit_module) module->exit_module(module->instance);
     if (module->dll_main) module->dll_main(module->instance, DLL_PROCESS_DETACH, nullptr);
+    if (unload_hook_) unload_hook_(module, true, unload_hook_context_);
     if (module->dl) dlclose(module->dl);
     log().info("module unloaded: " + module->name);
     instances_.erase(raw(module->instance));

@@ -109,3 +109,37 @@ TEST(Modules, ClassWithoutModuleIsAPlainVessel) {
     EXPECT_STREQ(oapiGetVesselInterface(b)->GetClassNameA(), "NoFileAtAll");
     s.step(1.0);
 }
+
+TEST(Modules, CustomCommandsByLabel) {
+    ScratchRoot root;
+    sim::reset_contract_violations();
+    sim::Simulator s(root.path());
+    sim::Module* m = s.load_plugin(ORV_TEST_MODULE_DIR "/order_plugin.so");
+    ASSERT_NE(m, nullptr);
+    ASSERT_EQ(s.commands().size(), 1u);
+    EXPECT_EQ(s.commands()[0].label, "Order Test");
+    EXPECT_EQ(s.commands()[0].description, "Logs its context");
+    sim::log().clear();
+    EXPECT_TRUE(s.run_command("Order Test"));
+    EXPECT_FALSE(s.run_command("No Such Command"));
+    EXPECT_EQ(lines_with("order_plugin: command"), std::vector<std::string>{"order_plugin: command context"});
+    s.unload_module(m);
+    EXPECT_TRUE(s.commands().empty());
+    EXPECT_EQ(sim::contract_violations(), 0u);
+}
+
+TEST(Modules, FocusFollowsTheFlag) {
+    ScratchRoot root;
+    sim::Simulator s(root.path());
+    const OBJHANDLE earth = s.body(sim::BodyId::Earth);
+    const OBJHANDLE a = s.create_vessel("A", "Plain", orbiting(earth, {7e6, 0, 0}, {0, 0, 7500}));
+    const OBJHANDLE b = s.create_vessel("B", "Plain", orbiting(earth, {8e6, 0, 0}, {0, 0, 7000}));
+    EXPECT_EQ(oapiGetFocusObject(), a) << "the first vessel takes the focus when there is none";
+    oapiGetVesselInterface(b)->SetEnableFocus(false);
+    EXPECT_FALSE(s.set_focus(b));
+    oapiGetVesselInterface(b)->SetEnableFocus(true);
+    EXPECT_TRUE(s.set_focus(b));
+    EXPECT_EQ(oapiGetFocusInterface(), oapiGetVesselInterface(b));
+    oapiDeleteVessel(b, nullptr);
+    EXPECT_EQ(oapiGetFocusObject(), a) << "the focus moves on when its vessel goes";
+}

@@ -26,8 +26,20 @@ DLLCLBK BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-DLLCLBK void InitModule(HINSTANCE) { sim::log().info("order_plugin: InitModule"); }
-DLLCLBK void ExitModule(HINSTANCE) { sim::log().info("order_plugin: ExitModule"); }
+DWORD g_command = 0;
+
+void RunOrderCommand(void* context) { sim::log().info(std::string("order_plugin: command ") + static_cast<const char*>(context)); }
+
+DLLCLBK void InitModule(HINSTANCE) {
+    sim::log().info("order_plugin: InitModule");
+    static const char context[] = "context";
+    g_command = oapiRegisterCustomCmd("Order Test", "Logs its context", RunOrderCommand, (void*)context);
+}
+DLLCLBK void ExitModule(HINSTANCE) {
+    sim::log().info("order_plugin: ExitModule");
+    if (g_command) oapiUnregisterCustomCmd(g_command);
+    g_command = 0;
+}
 DLLCLBK void opcPostStep(double simt, double, double) {
     ++g_steps;
     sim::log().info("order_plugin: opcPostStep " + std::to_string(simt));
