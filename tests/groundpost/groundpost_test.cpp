@@ -105,11 +105,15 @@ TEST_F(Groundpost, SetUpInOrderWithItsValuesAndMesh) {
     const OBJHANDLE h = CreateStation("Station");
     ASSERT_NE(h, nullptr);
     const sim::Vessel& v = *sim.vessel(h);
-    ASSERT_GE(v.setter_calls.size(), kStationSetup.size());
-    for (std::size_t i = 0; i < kStationSetup.size(); ++i) {
-        SCOPED_TRACE(kStationSetup[i].name);
-        EXPECT_EQ(v.setter_calls[i].name, kStationSetup[i].name) << "call " << i;
-        EXPECT_THAT(v.setter_calls[i].values, ElementsAreArray(kStationSetup[i].values));
+    // The setters, then the mesh: no offset; index 0, mode 1.
+    std::vector<ExpectedCall> expected = kStationSetup;
+    expected.push_back({"AddMesh", {0, 0, 0}});
+    expected.push_back({"SetMeshVisibilityMode", {0, 1}});
+    ASSERT_EQ(v.setter_calls.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(v.setter_calls[i].name, expected[i].name) << "call " << i;
+        EXPECT_THAT(v.setter_calls[i].values, ElementsAreArray(expected[i].values));
     }
     ASSERT_EQ(v.meshes.size(), 1u);
     EXPECT_EQ(v.meshes[0].mesh, sim.load_mesh("Zeravivadad\\Groundpost"));

@@ -14,6 +14,9 @@
 namespace relvana_test {
 namespace {
 
+using sim::operator+;
+using sim::operator-;
+
 using ::testing::ElementsAreArray;
 
 // One component as the tables give it, in registration order (sequence 0 to 13).

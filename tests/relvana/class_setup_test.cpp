@@ -46,12 +46,21 @@ TEST_F(ClassSetup, SettersInOrderWithTheirValues) {
     const OBJHANDLE h = CreateRelay("Relay-1");
     ASSERT_NE(h, nullptr);
     const sim::Vessel& v = VesselOf(h);
-    ASSERT_GE(v.setter_calls.size(), kRelaySetup.size());
-    for (std::size_t i = 0; i < kRelaySetup.size(); ++i) {
-        SCOPED_TRACE(kRelaySetup[i].name);
-        EXPECT_EQ(v.setter_calls[i].name, kRelaySetup[i].name) << "call " << i;
-        EXPECT_THAT(v.setter_calls[i].values, ElementsAreArray(kRelaySetup[i].values));
+    // The setters, then the mesh (no offset; index 0, mode 1), then the two animations
+    // and their fourteen components.
+    std::vector<ExpectedCall> expected = kRelaySetup;
+    expected.push_back({"AddMesh", {0, 0, 0}});
+    expected.push_back({"SetMeshVisibilityMode", {0, 1}});
+    expected.push_back({"CreateAnimation", {0}});
+    expected.push_back({"CreateAnimation", {0}});
+    ASSERT_EQ(v.setter_calls.size(), expected.size() + 14);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(v.setter_calls[i].name, expected[i].name) << "call " << i;
+        EXPECT_THAT(v.setter_calls[i].values, ElementsAreArray(expected[i].values));
     }
+    for (std::size_t i = expected.size(); i < v.setter_calls.size(); ++i)
+        EXPECT_EQ(v.setter_calls[i].name, "AddAnimationComponent") << "call " << i;
 }
 
 TEST_F(ClassSetup, OneMeshFromTheGlobalStoreVisibleFromOutside) {

@@ -11,6 +11,9 @@
 namespace relvana_test {
 namespace {
 
+using sim::operator+;
+using sim::operator-;
+
 void ExpectExactly(const VECTOR3& got, const VECTOR3& want, const char* what) {
     EXPECT_EQ(got.x, want.x) << what;
     EXPECT_EQ(got.y, want.y) << what;
@@ -69,7 +72,7 @@ TEST(PointingFrame, IsARotationTakingPlusZOntoTheDirection) {
         POINTING_FRAME f;
         ASSERT_TRUE(FrameTowards({0, 0, 0}, d, f));
         const VECTOR3 z = sim::normalised(d);
-        const VECTOR3 rz = sim::mul(f.R, {0, 0, 1});
+        const VECTOR3 rz = sim::mul(f.R, VECTOR3{0, 0, 1});
         EXPECT_NEAR(rz.x, z.x, 1e-15);
         EXPECT_NEAR(rz.y, z.y, 1e-15);
         EXPECT_NEAR(rz.z, z.z, 1e-15);
@@ -100,7 +103,7 @@ TEST_F(Pointing, WithoutATargetTheAttitudeIsLeftAlone) {
     for (int i = 0; i < 9; ++i) EXPECT_EQ(got[i], want[i]);
     // And with the Earth as target, +z turns onto it.
     TurnZAxisTowards(*v.iface, sim.find_object("Earth"));
-    const VECTOR3 z = sim::mul(v.state.attitude, {0, 0, 1});
+    const VECTOR3 z = sim::mul(v.state.attitude, VECTOR3{0, 0, 1});
     const VECTOR3 to_earth = sim::normalised(sim.global_pos(*sim.object(sim.find_object("Earth"))) - v.global_pos);
     EXPECT_NEAR(sim::dot(z, to_earth), 1.0, 1e-12);
 }
@@ -115,7 +118,7 @@ TEST_F(Pointing, PlusZStaysOnEarthsCentreForADay) {
         sim.step(kStep);
         const sim::Vessel& v = VesselOf(h);
         const VECTOR3 to_earth = sim::normalised(sim.global_pos(*sim.object(earth)) - v.global_pos);
-        const VECTOR3 z = sim::mul(v.state.attitude, {0, 0, 1});
+        const VECTOR3 z = sim::mul(v.state.attitude, VECTOR3{0, 0, 1});
         worst = std::max(worst, sim::length(z - to_earth));
     }
     EXPECT_LT(worst, 1e-9);
