@@ -3,6 +3,8 @@
 // Units: metres, seconds, radians; degrees only where a name says so.
 #pragma once
 
+#include "host/types.h"
+
 // --- Earth model --------------------------------------------------------------------
 
 // The planet, looked up by name at every use.
@@ -36,11 +38,12 @@ constexpr const char* COUNT_KEY = "N";
 
 // One-way signal travel time per metre: 1 / 299792458 m/s, s/m.
 constexpr double SECONDS_PER_METRE = 3.3356409519815204e-9;
-// Omni antenna: the distance in millimetres is d / OMNI_METRES_PER_UNIT; the link level
-// is 10 log10(OMNI_LEVEL_RATIO / x^2) + OMNI_LEVEL_OFFSET, and the strength in percent
-// is that level times OMNI_LEVEL_SCALE times FULL_STRENGTH (OMNI_LEVEL_SCALE is the
-// reciprocal of the level at 1 m, to four decimals).
+// Omni antenna: the distance in millimetres is x = d / OMNI_METRES_PER_UNIT; the link
+// level is OMNI_DECIBELS log10(OMNI_LEVEL_RATIO / x^2) + OMNI_LEVEL_OFFSET, and the
+// strength in percent is that level times OMNI_LEVEL_SCALE times FULL_STRENGTH
+// (OMNI_LEVEL_SCALE is the reciprocal of the level at 1 m, to four decimals).
 constexpr double OMNI_METRES_PER_UNIT = 0.001;
+constexpr double OMNI_DECIBELS = 10.0;
 constexpr double OMNI_LEVEL_RATIO = 26000.0;
 constexpr double OMNI_LEVEL_OFFSET = 200.0;
 constexpr double OMNI_LEVEL_SCALE = 0.005430364534940866;
@@ -60,6 +63,11 @@ constexpr const char* NO_VALUE = "N/A";
 
 // --- Map ------------------------------------------------------------------------------------------
 
+// Colours of the marks (red, green, blue): the serving relay satellite, the serving
+// station and the focus vessel.
+constexpr BYTE RELAY_MARK[3] = {255, 0, 0};
+constexpr BYTE STATION_MARK[3] = {0, 255, 0};
+constexpr BYTE FOCUS_MARK[3] = {0, 0, 255};
 // Simulation time between two full repaints of the map window, s; a repaint is due
 // when the clock is strictly farther than this from the last one.
 constexpr double MAP_REFRESH_INTERVAL = 3.0;

@@ -43,7 +43,7 @@ double SignalLag(OBJHANDLE target) {
 
 double OmniStrengthAt(double d) {
     const double x = d / OMNI_METRES_PER_UNIT;
-    const double level = 10.0 * std::log10(OMNI_LEVEL_RATIO / (x * x)) + OMNI_LEVEL_OFFSET;
+    const double level = OMNI_DECIBELS * std::log10(OMNI_LEVEL_RATIO / (x * x)) + OMNI_LEVEL_OFFSET;
     const double strength = level * OMNI_LEVEL_SCALE * FULL_STRENGTH;
     return strength < 0.0 ? 0.0 : strength;
 }

@@ -14,9 +14,9 @@
 namespace {
 
 void DrawMarks(OBJHANDLE focus) {
-    if (g_currentRelay) DrawMapMark(g_currentRelay, 255, 0, 0);
-    if (g_currentStation) DrawMapMark(g_currentStation, 0, 255, 0);
-    if (focus) DrawMapMark(focus, 0, 0, 255);
+    if (g_currentRelay) DrawMapMark(g_currentRelay, RELAY_MARK[0], RELAY_MARK[1], RELAY_MARK[2]);
+    if (g_currentStation) DrawMapMark(g_currentStation, STATION_MARK[0], STATION_MARK[1], STATION_MARK[2]);
+    if (focus) DrawMapMark(focus, FOCUS_MARK[0], FOCUS_MARK[1], FOCUS_MARK[2]);
 }
 
 // A full repaint of the map wipes the marks that piled up since the last one.
