@@ -132,7 +132,7 @@ public:
     VESSEL2(OBJHANDLE handle, int flight_model = 1);
     ~VESSEL2() override;
 
-    virtual void clbkDefineClass(void* config);
+    virtual void clbkDefineClass(FILEHANDLE config);
     virtual void clbkStoreState(FILEHANDLE scenario);
     virtual void clbkRestoreState(FILEHANDLE scenario, void* status);
     virtual void clbkSetStateEx(const void* status);

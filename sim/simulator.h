@@ -48,6 +48,12 @@ struct ScenarioCursor {
     std::vector<std::string>* out = nullptr;  // writing: where "  KEY VALUE" lines go
 };
 
+// What an ANIMATIONCOMPONENT_HANDLE names: a component of one vessel.
+struct ComponentRef {
+    RawHandle vessel;
+    int index;  // into Vessel::components
+};
+
 struct MeshRecord {
     std::string name;
     std::filesystem::path file;  // empty when Meshes/NAME.msh does not exist
@@ -149,13 +155,21 @@ public:
     MESHHANDLE load_mesh(const std::string& name);
     const MeshRecord* mesh(MESHHANDLE h) const;
     // Animation component handles of all vessels.
-    HandleTable<RawHandle>& component_handles() { return component_handles_; }
+    HandleTable<ComponentRef>& component_handles() { return component_handles_; }
 
     // --- Windows --------------------------------------------------------------------------------
     WindowSystem& windows() { return *windows_; }
 
+    // --- For the VESSEL methods ------------------------------------------------------------------
+    // Applies one scenario line the class handed back (ParseScenarioLineEx): a standard
+    // line changes the state being restored, any other line is kept.
+    bool apply_scenario_line(Vessel& vessel, void* status, const char* line);
+    bool in_step() const { return in_step_; }
+
 private:
     void create_bodies();
+    Vessel* instantiate(const std::string& name, const std::string& class_name, const VesselState& state);
+    void on_unload(Module& module, bool exited);
     void update_bodies();
     void update_vessel_global(Vessel& vessel);
     void propagate(double dt);
@@ -184,10 +198,14 @@ private:
     HandleTable<ConfigFile> config_files_{HandleKind::File};
     HandleTable<ScenarioCursor> scenario_cursors_{HandleKind::Scenario};
     HandleTable<MeshRecord> meshes_{HandleKind::Mesh};
-    HandleTable<RawHandle> component_handles_{HandleKind::AnimComp};
+    HandleTable<ComponentRef> component_handles_{HandleKind::AnimComp};
 
     std::vector<std::string> scenario_description_;
+    std::string scenario_system_ = "Sol";
+    std::vector<std::string> scenario_environment_extra_;
+    std::vector<std::string> scenario_focus_extra_;
     std::vector<std::string> scenario_extra_;
+    VesselState* restoring_ = nullptr;  // the state clbkRestoreState is filling
 
     std::unique_ptr<WindowSystem> windows_;
 };

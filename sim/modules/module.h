@@ -69,18 +69,22 @@ public:
     std::vector<Module*> modules() const;  // in load order
     std::vector<Module*> plugins() const;
 
-    // Called with each module just before its ExitModule (the host closes its windows).
-    void set_before_unload(void (*callback)(Module*, void*), void* context) {
-        before_unload_ = callback;
-        before_unload_context_ = context;
+    // Called with each module being unloaded: with `exited` false just before its
+    // ExitModule (the host closes its windows and deletes its vessels), with `exited` true
+    // after its entry point's detach, while its code is still mapped (the host drops what
+    // the module left registered).
+    using UnloadHook = void (*)(Module*, bool exited, void* context);
+    void set_unload_hook(UnloadHook hook, void* context) {
+        unload_hook_ = hook;
+        unload_hook_context_ = context;
     }
 
 private:
     std::vector<std::filesystem::path> search_path_;
     std::vector<std::unique_ptr<Module>> modules_;
     HandleTable<Module*> instances_{HandleKind::Module};  // names the instance handles
-    void (*before_unload_)(Module*, void*) = nullptr;
-    void* before_unload_context_ = nullptr;
+    UnloadHook unload_hook_ = nullptr;
+    void* unload_hook_context_ = nullptr;
 };
 
 }  // namespace sim

@@ -1,0 +1,136 @@
+// orvenet-sim: runs a scenario in the stand-in host with the network plug-in loaded.
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "console.h"
+#include "sim/files/config_file.h"
+#include "sim/simulator.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Exit codes.
+constexpr int kExitOk = 0;
+constexpr int kExitBadArguments = 2;
+constexpr int kExitMissingFile = 3;
+constexpr int kExitBadScenario = 4;
+constexpr int kExitSessionFailed = 5;
+
+constexpr const char* kHostConfig = "orvenet.cfg";
+constexpr const char* kDefaultScenario = "default";
+
+// A scenario argument: a file, or the name of a bundled scenario (Scenarios/NAME.scn).
+fs::path find_scenario(const fs::path& root, const std::string& arg) {
+    if (fs::exists(arg) && fs::is_regular_file(arg)) return arg;
+    const fs::path bundled = root / "Scenarios" / (arg + ".scn");
+    if (fs::exists(bundled)) return bundled;
+    return {};
+}
+
+std::vector<std::string> bundled_scenarios(const fs::path& root) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(root / "Scenarios", ec))
+        if (e.path().extension() == ".scn") names.push_back(e.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"orvenet-sim: fly a scenario in the stand-in host with the Orvenet network"};
+    std::string scenario = kDefaultScenario;
+    std::string root = ORV_DATA_DIR;
+    double dt = 1.0;
+    double until = 0.0;
+    std::string session;
+    std::string out_dir = "out";
+    std::vector<std::string> modules;
+    bool verbose = false;
+    app.add_option("scenario", scenario, "scenario file or bundled scenario name (default: default)");
+    app.add_option("--root", root, "the simulator's main folder")->capture_default_str();
+    app.add_option("--dt", dt, "step length, seconds")->capture_default_str()->check(CLI::PositiveNumber);
+    app.add_option("--until", until, "without a session: run until this simulation time, seconds")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--session", session, "console commands to run ('-' for standard input)");
+    app.add_option("--out", out_dir, "folder for the run's outputs")->capture_default_str();
+    app.add_option("--module", modules, "plug-in to load instead of those named in the host config");
+    app.add_flag("--verbose", verbose, "print the host log as it is written");
+    app.footer(
+        "Exit codes: 0 success, 2 bad arguments, 3 missing file, 4 malformed scenario, "
+        "5 a session command failed or was unknown.\n"
+        "Console commands: command LABEL, focus VESSEL, run SECONDS, save FILE, log, quit.");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? kExitOk : kExitBadArguments;
+    }
+
+    if (!fs::is_directory(root)) {
+        std::cerr << "error: --root: \"" << root << "\" is not a folder\n";
+        return kExitMissingFile;
+    }
+    const fs::path scenario_file = find_scenario(root, scenario);
+    if (scenario_file.empty()) {
+        std::cerr << "error: scenario \"" << scenario << "\" is neither a file nor a bundled scenario; bundled:";
+        for (const auto& n : bundled_scenarios(root)) std::cerr << " " << n;
+        std::cerr << "\n";
+        return kExitMissingFile;
+    }
+    std::ifstream session_file;
+    if (!session.empty() && session != "-") {
+        session_file.open(session);
+        if (!session_file) {
+            std::cerr << "error: --session: cannot read \"" << session << "\"\n";
+            return kExitMissingFile;
+        }
+    }
+
+    sim::log().set_echo(verbose);
+    sim::Simulator sim(root);
+    const bool explicit_modules = !modules.empty();
+    if (modules.empty()) {
+        sim::ConfigFile cfg = sim::ConfigFile::load(fs::path(root) / kHostConfig);
+        char list[256] = "";
+        if (cfg.read_string("Plugins", list)) {
+            std::vector<std::string> words;
+            std::string error;
+            runner::split_words(list, words, error);
+            modules = words;
+        }
+    }
+    for (const std::string& m : modules) {
+        if (!sim.load_plugin(m)) {
+            std::cerr << (explicit_modules ? "error" : "warning") << ": plug-in \"" << m << "\" cannot be loaded\n";
+            if (explicit_modules) return kExitMissingFile;
+        }
+    }
+    try {
+        sim.load_scenario(scenario_file);
+    } catch (const sim::ScenarioError& e) {
+        std::cerr << "error: " << e.what() << "\n";
+        return kExitBadScenario;
+    }
+
+    runner::Console console(sim, dt, std::cout, std::cerr);
+    int code = kExitOk;
+    if (!session.empty()) {
+        std::istream& in = session == "-" ? std::cin : session_file;
+        const bool interactive = session == "-" && isatty(STDIN_FILENO);
+        const runner::CommandResult r = console.run(in, interactive ? "orvenet> " : "");
+        if (r == runner::CommandResult::Failed || r == runner::CommandResult::Unknown) code = kExitSessionFailed;
+    } else if (until > 0) {
+        console.advance(until);
+    }
+    std::cout << "simulation time " << sim.sim_time() << " s, MJD " << sim.mjd() << ", contract violations "
+              << sim::contract_violations() << "\n";
+    (void)out_dir;
+    return code;
+}
