@@ -50,7 +50,7 @@ std::optional<Raster> decode_bmp(const unsigned char* bytes, std::size_t size, s
         error = "pixel data beyond the end of the file";
         return std::nullopt;
     }
-    Raster out(int(width), int(height));
+    Raster out{int(width), int(height)};
     const bool bottom_up = signed_height > 0;
     for (std::int64_t y = 0; y < height; ++y) {
         const unsigned char* src = bytes + pixel_offset + (bottom_up ? height - 1 - y : y) * stride;

@@ -87,6 +87,8 @@ std::vector<std::string> wrap(std::string_view text, int width) {
     return lines;
 }
 
+std::string first_line(std::string_view text) { return std::string(text.substr(0, text.find_first_of("\r\n"))); }
+
 void draw_line(Raster& r, std::string_view text, const PixelRect& box, int y, Align align, Pixel colour,
                const PixelRect& clip) {
     const Font& font = Font::gui();
@@ -112,13 +114,16 @@ void paint_static_text(Raster& r, const Control& c, const PixelRect& clip) {
     const int line_height = Font::gui().height();
     if (c.style & SS_CENTERIMAGE) {
         // One line, centred vertically.
-        std::string_view text = c.text;
-        text = text.substr(0, text.find_first_of("\r\n"));
-        draw_line(r, text, box, box.top + (box.height() - line_height) / 2, align, kText, clip);
+        draw_line(r, first_line(c.text), box, box.top + (box.height() - line_height) / 2, align, kText, clip);
         return;
     }
+    // Words wrap in a control tall enough for two lines; a one-line label keeps its text
+    // on its one line (clipped), rather than losing all but the first word to a second
+    // line it cannot show.
+    const std::vector<std::string> lines =
+        box.height() >= 2 * line_height ? wrap(c.text, box.width()) : std::vector<std::string>{first_line(c.text)};
     int y = box.top;
-    for (const std::string& line : wrap(c.text, box.width())) {
+    for (const std::string& line : lines) {
         if (y >= box.bottom) break;
         draw_line(r, line, box, y, align, kText, clip);
         y += line_height;
@@ -153,11 +158,11 @@ void paint_push(Raster& r, const Control& c, const PixelRect& clip) {
         for (int y = face.top; y < face.bottom; ++y)
             for (int x = face.left + ((face.left + y) & 1); x < face.right; x += 2) r.row(y)[x] = kHighlight;
         r.mark_dirty();
-        draw_centred(r, c.text, inset(box, 2).translated(1, 1), kText, clip);
+        draw_centred(r, c.text, inset(box, 1).translated(1, 1), kText, inset(box, 1).intersected(clip));
     } else {
         edge(r, box, kHighlight, kDarkShadow, clip);
         edge(r, inset(box, 1), kLight, kShadow, clip);
-        draw_centred(r, c.text, inset(box, 2), kText, clip);
+        draw_centred(r, c.text, inset(box, 1), kText, clip);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "font.h"
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <cmath>
 
@@ -52,11 +53,20 @@ Font::Font() {
 
     cairo_font_extents_t extents;
     cairo_scaled_font_extents(font_, &extents);
-    ascent_ = int(std::ceil(extents.ascent));
-    descent_ = int(std::ceil(extents.descent));
+    // Hinted metrics are whole pixels.
+    ascent_ = int(std::lround(extents.ascent));
+    descent_ = int(std::lround(extents.descent));
 }
 
-Font::~Font() { cairo_scaled_font_destroy(font_); }
+// At exit: with the font gone and no raster left, Cairo's font caches and Fontconfig's
+// configuration are released too, so that leak checkers see a clean process.
+Font::~Font() {
+    cairo_scaled_font_destroy(font_);
+    if (Raster::live_count() == 0) {
+        cairo_debug_reset_static_data();
+        FcFini();
+    }
+}
 
 std::string Font::to_utf8(std::string_view text) {
     std::string out;

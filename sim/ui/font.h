@@ -1,7 +1,12 @@
-// The window system's one font: a DejaVu Sans face at the pixel size of an 8-point
-// dialog font (11 pixels to the em at 96 dots per inch), drawn without anti-aliasing and
-// with hinted, whole-pixel metrics. It serves the dialogs' controls and is the default
-// font of every drawing context.
+// The window system's one font: a DejaVu Sans face at the size of an 8-point dialog
+// font, drawn without anti-aliasing and with hinted, whole-pixel metrics. It serves the
+// dialogs' controls and is the default font of every drawing context.
+//
+// The size is the one whose cell matches the dialog base units (6 x 13 pixels): at 10
+// pixels to the em, DejaVu Sans averages 6 pixels a character over the alphabet and its
+// lines are 13 pixels high, so texts fill controls laid out in dialog units as they
+// were meant to. (The face runs wider than the dialog faces of the real window system,
+// so 11 pixels, 8 points at 96 dots per inch, would overflow their labels.)
 //
 // Text arrives as the modules write it: 8-bit characters in the Windows Latin code page
 // (1252). Control characters (below 0x20) have no glyph and take no room.
@@ -16,8 +21,8 @@ typedef struct _cairo_scaled_font cairo_scaled_font_t;
 
 namespace sim {
 
-// Pixel size of the font: -MulDiv(8 points, 96 dpi, 72).
-constexpr int kGuiFontPixels = 11;
+// Pixels to the em.
+constexpr int kGuiFontPixels = 10;
 
 class Font {
 public:

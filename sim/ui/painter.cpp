@@ -34,11 +34,24 @@ struct Span {
     bool empty() const { return x1 <= x0; }
 };
 
+// floor and ceil of values already cut to a range that ints hold (cheaper than the
+// library's, which the inner loops feel).
+int floor_int(double v) {
+    const int i = int(v);
+    return v < i ? i - 1 : i;
+}
+int ceil_int(double v) {
+    const int i = int(v);
+    return v > i ? i + 1 : i;
+}
+
 Span centres_within(double lo, double hi) {
-    const double a = std::ceil(lo - 0.5 - kEdgeSlack), b = std::floor(hi - 0.5 + kEdgeSlack) + 1;
-    if (!(b > a)) return {};
     const double limit = double(kCoordinateLimit) * 2;
-    return {int(std::clamp(a, -limit, limit)), int(std::clamp(b, -limit, limit))};
+    lo = std::clamp(lo - 0.5 - kEdgeSlack, -limit, limit);
+    hi = std::clamp(hi - 0.5 + kEdgeSlack, -limit, limit);
+    const int a = ceil_int(lo), b = floor_int(hi) + 1;
+    if (b <= a) return {};
+    return {a, b};
 }
 
 // An ellipse inscribed in a box of raster pixels [l, r) x [t, b).
@@ -71,50 +84,62 @@ Span interior(const Span& above, const Span& here, const Span& below) {
 
 Span intersect(const Span& a, const Span& b) { return {std::max(a.x0, b.x0), std::min(a.x1, b.x1)}; }
 
-// The x interval [lo, hi] of row centre `yc` lying within `radius` of the segment
-// a-b (a convex capsule, so the row meets it in one interval). False when it misses.
-bool capsule_row(double ax, double ay, double bx, double by, double radius, double yc, double& lo, double& hi) {
-    bool hit = false;
-    lo = HUGE_VAL;
-    hi = -HUGE_VAL;
-    auto take = [&](double a, double b) {
-        if (a > b) std::swap(a, b);
-        lo = std::min(lo, a);
-        hi = std::max(hi, b);
-        hit = true;
-    };
-    // The end discs.
-    for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-        const double dy = yc - py;
-        const double q = radius * radius - dy * dy;
-        if (q >= 0) take(px - std::sqrt(q), px + std::sqrt(q));
+// The area within `radius` of the segment a-b (a capsule: convex, so a row meets it in
+// one interval), with what every row needs computed once.
+class Capsule {
+public:
+    Capsule(double ax, double ay, double bx, double by, double radius)
+        : ax_(ax), ay_(ay), bx_(bx), by_(by), r2_(radius * radius), dx_(bx - ax), dy_(by - ay) {
+        len2_ = dx_ * dx_ + dy_ * dy_;
+        reach_ = radius * std::sqrt(len2_);
+        inv_dx_ = dx_ != 0 ? 1 / dx_ : 0;
+        inv_dy_ = dy_ != 0 ? 1 / dy_ : 0;
     }
-    // The band between them: |cross(d, X - a)| <= radius |d| and 0 <= dot(d, X - a) <= |d|^2
-    // with X = (a.x + u, yc); both conditions are intervals in u.
-    const double dx = bx - ax, dy = by - ay, v = yc - ay;
-    const double len2 = dx * dx + dy * dy;
-    if (len2 == 0) return hit;
-    const double reach = radius * std::sqrt(len2);
-    double u0 = -HUGE_VAL, u1 = HUGE_VAL;
-    if (dy == 0) {
-        if (std::abs(dx * v) > reach) return hit;
-    } else {
-        double a = (dx * v - reach) / dy, b = (dx * v + reach) / dy;
-        if (a > b) std::swap(a, b);
-        u0 = std::max(u0, a);
-        u1 = std::min(u1, b);
+
+    // The x interval [lo, hi] of the row through y = yc; false when the row misses.
+    bool row(double yc, double& lo, double& hi) const {
+        lo = HUGE_VAL;
+        hi = -HUGE_VAL;
+        disc(ax_, ay_, yc, lo, hi);
+        disc(bx_, by_, yc, lo, hi);
+        if (len2_ > 0) band(yc, lo, hi);
+        return lo <= hi;
     }
-    if (dx == 0) {
-        if (dy * v < 0 || dy * v > len2) return hit;
-    } else {
-        double a = (-dy * v) / dx, b = (len2 - dy * v) / dx;
-        if (a > b) std::swap(a, b);
-        u0 = std::max(u0, a);
-        u1 = std::min(u1, b);
+
+private:
+    void disc(double px, double py, double yc, double& lo, double& hi) const {
+        const double dy = yc - py, q = r2_ - dy * dy;
+        if (q < 0) return;
+        const double half = std::sqrt(q);
+        lo = std::min(lo, px - half);
+        hi = std::max(hi, px + half);
     }
-    if (u0 <= u1) take(ax + u0, ax + u1);
-    return hit;
-}
+    // The part between the end discs: |cross(d, X - a)| <= radius |d| and
+    // 0 <= dot(d, X - a) <= |d|^2 with X = (a.x + u, yc); each is an interval in u.
+    void band(double yc, double& lo, double& hi) const {
+        const double v = yc - ay_;
+        double u0 = -HUGE_VAL, u1 = HUGE_VAL;
+        if (dy_ == 0) {
+            if (std::abs(dx_ * v) > reach_) return;
+        } else {
+            const double a = (dx_ * v - reach_) * inv_dy_, b = (dx_ * v + reach_) * inv_dy_;
+            u0 = std::max(u0, std::min(a, b));
+            u1 = std::min(u1, std::max(a, b));
+        }
+        if (dx_ == 0) {
+            if (dy_ * v < 0 || dy_ * v > len2_) return;
+        } else {
+            const double a = -dy_ * v * inv_dx_, b = (len2_ - dy_ * v) * inv_dx_;
+            u0 = std::max(u0, std::min(a, b));
+            u1 = std::min(u1, std::max(a, b));
+        }
+        if (u0 > u1) return;
+        lo = std::min(lo, ax_ + u0);
+        hi = std::max(hi, ax_ + u1);
+    }
+
+    double ax_, ay_, bx_, by_, r2_, dx_, dy_, len2_ = 0, reach_ = 0, inv_dx_ = 0, inv_dy_ = 0;
+};
 
 }  // namespace
 
@@ -206,14 +231,20 @@ void Painter::thin_segment(long x0, long y0, long x1, long y1) {
 }
 
 void Painter::wide_segment(double ax, double ay, double bx, double by, double radius) {
+    // Segments beside the clip rectangle (the map's shifted copies of a coverage line)
+    // are skipped whole.
+    if (std::max(ax, bx) + radius < clip_.left || std::min(ax, bx) - radius > clip_.right) return;
     const double top = std::min(ay, by) - radius, bottom = std::max(ay, by) + radius;
     const int y0 = int(std::max<double>(std::ceil(top - 0.5 - kEdgeSlack), clip_.top));
     const int y1 = int(std::min<double>(std::floor(bottom - 0.5 + kEdgeSlack) + 1, clip_.bottom));
+    const Capsule capsule(ax, ay, bx, by, radius + kEdgeSlack);
+    const Pixel colour = state_.pen.colour;
     for (int y = y0; y < y1; ++y) {
         double lo, hi;
-        if (!capsule_row(ax, ay, bx, by, radius + kEdgeSlack, y + 0.5, lo, hi)) continue;
+        if (!capsule.row(y + 0.5, lo, hi)) continue;
         const Span s = centres_within(lo, hi);
-        raster_.fill_span(y, s.x0, s.x1, state_.pen.colour, clip_);
+        const int x0 = std::max(s.x0, clip_.left), x1 = std::min(s.x1, clip_.right);
+        if (x0 < x1) std::fill(raster_.row(y) + x0, raster_.row(y) + x1, colour);
     }
 }
 

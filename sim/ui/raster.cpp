@@ -15,7 +15,11 @@ namespace {
 // Beyond this a raster is refused (a window of 16384 x 16384 pixels is 1 GiB).
 constexpr int kMaxRasterSide = 16384;
 
+int g_live_rasters = 0;  // the host runs on one thread
+
 }  // namespace
+
+int Raster::live_count() { return g_live_rasters; }
 
 PixelRect PixelRect::intersected(const PixelRect& o) const {
     PixelRect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
@@ -40,6 +44,7 @@ Raster::Raster(int width, int height, Pixel fill) {
         width = height = 1;
         surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
     }
+    ++g_live_rasters;
     width_ = width;
     height_ = height;
     stride_ = cairo_image_surface_get_stride(surface_) / int(sizeof(Pixel));
@@ -51,7 +56,10 @@ Raster::~Raster() { release(); }
 
 void Raster::release() {
     if (context_) cairo_destroy(context_);
-    if (surface_) cairo_surface_destroy(surface_);
+    if (surface_) {
+        cairo_surface_destroy(surface_);
+        --g_live_rasters;
+    }
     context_ = nullptr;
     surface_ = nullptr;
 }

@@ -86,6 +86,9 @@ public:
     // Called before reading pixels that Cairo may have drawn.
     void flush() const;
 
+    // Rasters alive in the process (the font's clean-up at exit needs there to be none).
+    static int live_count();
+
 private:
     void release();
     cairo_surface_t* surface_ = nullptr;

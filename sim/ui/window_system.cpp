@@ -48,7 +48,7 @@ bool equal_without_case(const std::string& a, const std::string& b) {
            });
 }
 
-std::string quoted(const std::string& text) {
+std::string escaped(const std::string& text) {
     std::string out = "\"";
     for (const char ch : text) {
         const unsigned char c = static_cast<unsigned char>(ch);
@@ -379,7 +379,7 @@ UINT WindowSystem::is_dlg_button_checked(HWND dialog, int id) {
 int WindowSystem::message_box(HWND owner, const char* text, const char* caption, UINT) {
     if (owner && !checked_window(owner, "MessageBoxA")) return 0;
     MessageBoxRecord box{caption ? caption : "Error", text ? text : ""};
-    const std::string line = "message box " + quoted(box.caption) + ": " + box.text;
+    const std::string line = "message box " + escaped(box.caption) + ": " + box.text;
     log().info(line);
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
@@ -576,9 +576,9 @@ std::string WindowSystem::describe() const {
     std::string out;
     for (const auto& d : dialogs_) {
         if (d->closing) continue;
-        out += "window " + quoted(d->caption) + " " + std::to_string(d->resource_id) + "\n";
+        out += "window " + escaped(d->caption) + " " + std::to_string(d->resource_id) + "\n";
         for (const Control& c : d->controls) {
-            out += "  " + std::to_string(c.id) + " " + control_kind_name(c.kind) + " " + quoted(c.text);
+            out += "  " + std::to_string(c.id) + " " + control_kind_name(c.kind) + " " + escaped(c.text);
             if (c.kind == ControlKind::RadioButton && c.checked) out += " checked";
             out += "\n";
         }
