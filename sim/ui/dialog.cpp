@@ -18,6 +18,7 @@ int clamp_size(int v) { return std::clamp(v, 0, kMaxDialogUnits); }
 }  // namespace
 
 bool Control::notifies() const {
+    if ((style & WS_VISIBLE) == 0) return false;
     switch (kind) {
     case ControlKind::PushButton:
     case ControlKind::RadioButton:

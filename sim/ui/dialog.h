@@ -43,8 +43,8 @@ struct Control {
 
     bool starts_group() const { return (style & WS_GROUP) != 0; }
     bool push_like() const { return kind == ControlKind::PushButton || (style & BS_PUSHLIKE) != 0; }
-    // Whether a click on it sends WM_COMMAND: buttons always, statics only with
-    // SS_NOTIFY, group boxes never.
+    // Whether a click on it sends WM_COMMAND: visible buttons always, visible statics
+    // only with SS_NOTIFY, group boxes and hidden controls never.
     bool notifies() const;
 };
 

@@ -226,3 +226,23 @@ TEST_F(Host, MessageBoxIsLoggedAndAnswersOk) {
 
 }  // namespace
 }  // namespace uitest
+
+namespace {
+
+// Without a running simulator there are no windows: the window calls act as on a null
+// window, and the calls that need an object count a violation.
+TEST(NoSimulator, WindowCallsActAsOnANullWindow) {
+    ASSERT_EQ(sim::Simulator::current(), nullptr);
+    sim::reset_contract_violations();
+    EXPECT_EQ(GetDlgItem(nullptr, 1), nullptr);
+    EXPECT_EQ(oapiFindDialog(nullptr, 1), nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(nullptr, 1), 0u);
+    EXPECT_EQ(MessageBoxA(nullptr, "text", "caption", MB_OK), IDOK);
+    EXPECT_EQ(sim::contract_violations(), 0u);
+    EXPECT_EQ(CreatePen(PS_SOLID, 1, 0), nullptr);
+    EXPECT_EQ(SetWindowTextA(reinterpret_cast<HWND>(0x10), "x"), FALSE);
+    EXPECT_EQ(sim::contract_violations(), 2u);
+    sim::reset_contract_violations();
+}
+
+}  // namespace
