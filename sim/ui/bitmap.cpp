@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER; later versions are longer
-constexpr std::int64_t kMaxSide = 16384;       // pixels
+constexpr std::int64_t kMaxSide = 4096;        // pixels
 
 std::uint32_t u16(const unsigned char* p) { return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8); }
 std::uint32_t u32(const unsigned char* p) { return u16(p) | (u16(p + 2) << 16); }
@@ -51,6 +51,10 @@ std::optional<Raster> decode_bmp(const unsigned char* bytes, std::size_t size, s
         return std::nullopt;
     }
     Raster out{int(width), int(height)};
+    if (out.width() != width || out.height() != height) {
+        error = "no memory for " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+        return std::nullopt;
+    }
     const bool bottom_up = signed_height > 0;
     for (std::int64_t y = 0; y < height; ++y) {
         const unsigned char* src = bytes + pixel_offset + (bottom_up ? height - 1 - y : y) * stride;

@@ -9,8 +9,9 @@ namespace {
 // More controls than any dialog of this system has by far; a count beyond it is a
 // broken template.
 constexpr int kMaxControls = 1024;
-// Dialog units beyond this are not a window size (the raster caps pixels anyway).
-constexpr int kMaxDialogUnits = 10000;
+// Dialog units beyond this are not a window's size or position (2500 units are some
+// 4000 pixels).
+constexpr int kMaxDialogUnits = 2500;
 
 int clamp_units(int v) { return std::clamp(v, -kMaxDialogUnits, kMaxDialogUnits); }
 int clamp_size(int v) { return std::clamp(v, 0, kMaxDialogUnits); }

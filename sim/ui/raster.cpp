@@ -12,8 +12,8 @@ namespace sim {
 
 namespace {
 
-// Beyond this a raster is refused (a window of 16384 x 16384 pixels is 1 GiB).
-constexpr int kMaxRasterSide = 16384;
+// Sides are cut to this (8192 x 8192 pixels are 256 MiB).
+constexpr int kMaxRasterSide = 8192;
 
 int g_live_rasters = 0;  // the host runs on one thread
 

@@ -75,5 +75,17 @@ TEST_F(Host, MissingBitmapLeavesAnEmptyPicture) {
     EXPECT_EQ(violations(), 0u);
 }
 
+// Sizes no window can have are cut, not allocated.
+TEST_F(Host, AbsurdTemplateSizesAreCut) {
+    const ControlTemplate far[] = {{9, ControlKind::PushButton, "Far", -2000000000, 2000000000, 2000000000, 40, kChild, 0}};
+    const DialogTemplate tpl{73, WS_POPUP, 0, "Huge", "", 8, 0, 0, 2000000000, -5, far, 1};
+    const HWND h = windows.open_dialog(nullptr, 73, tpl, nullptr, nullptr);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(windows.client_raster(h)->width(), sim::du_to_pixels_x(2500));
+    EXPECT_EQ(windows.client_raster(h)->height(), 1);
+    EXPECT_TRUE(windows.press(h, "Far"));
+    EXPECT_EQ(violations(), 0u);
+}
+
 }  // namespace
 }  // namespace uitest
