@@ -1,3 +1,5 @@
+// Index: helpers (spans, ellipse rows, capsules); Ellipse; Polyline (thin and wide pens);
+// DrawTextA.
 #include "painter.h"
 
 #include <algorithm>
