@@ -72,16 +72,18 @@ TEST_F(Host, UnloadingTheModuleClosesItsWindowsFirst) {
     EXPECT_EQ(violations(), 0u);
 }
 
-TEST_F(Host, WindowsStillOpenAtShutdownGetWmDestroy) {
+TEST(Shutdown, WindowsStillOpenAtShutdownGetWmDestroy) {
+    sim::reset_contract_violations();
     Record r;
     {
-        sim::Simulator other(ORV_DATA_DIR);
-        sim::Module* m = other.load_plugin(ORV_TEST_MODULE_DIR "/ui_dialogs.so");
+        sim::Simulator host(ORV_DATA_DIR);
+        sim::Module* m = host.load_plugin(ORV_TEST_MODULE_DIR "/ui_dialogs.so");
         ASSERT_NE(m, nullptr);
+        const auto proc = reinterpret_cast<DLGPROC>(m->symbol("TestDialogProc"));
         ASSERT_NE(oapiOpenDialog(m->instance, kMainDialog, proc, &r), nullptr);
     }
     EXPECT_EQ(r.destroyed, 1);
-    EXPECT_EQ(violations(), 0u);
+    EXPECT_EQ(sim::contract_violations(), 0u);
 }
 
 TEST_F(Host, BadRequestsToOpenAreViolations) {
