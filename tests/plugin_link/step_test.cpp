@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "link_host.h"
+#include "sim/ui/window_system.h"
 
 namespace {
 
@@ -20,16 +21,39 @@ TEST_F(LinkTest, MapClockRepaintsAfterMoreThanThreeSecondsEitherWay) {
         {3.5, 3.5},                  // back 3.25 s
         {0.0, 0.0},    {-1.0, 0.0},  {100.0, 100.0},
     };
+    HWND map = nullptr;
     for (bool mapOpen : {false, true}) {
         SCOPED_TRACE(mapOpen ? "map open" : "map closed");
         *K().lastMapRefresh = 0.0;
-        if (mapOpen) OpenMap();
+        if (mapOpen) map = OpenMap();
+        double last = 0.0;
         for (const Tick& t : ticks) {
             SCOPED_TRACE(t.simt);
             PostStep(t.simt);
             EXPECT_EQ(*K().lastMapRefresh, t.lastRefresh);
+            if (!map) continue;
+            // A refresh asks for an erasing repaint of the whole map, and only a refresh.
+            const sim::Dialog& d = *Sim().windows().dialog(map);
+            const bool refreshed = t.lastRefresh != last;
+            EXPECT_EQ(d.invalid, refreshed ? d.client.bounds() : sim::PixelRect{});
+            EXPECT_EQ(d.erase_pending, refreshed);
+            Sim().windows().run_pending_repaints();
+            last = t.lastRefresh;
         }
     }
+}
+
+// While the map is closed the repaint time moves on, so opening it later does not
+// bring an immediate repaint.
+TEST_F(LinkTest, MapOpenedLateIsNotRepaintedAtOnce) {
+    PostStep(10.0);
+    ASSERT_EQ(*K().lastMapRefresh, 10.0);
+    const HWND map = OpenMap();
+    Sim().windows().run_pending_repaints();
+    PostStep(12.0);
+    EXPECT_TRUE(Sim().windows().dialog(map)->invalid.empty());
+    PostStep(13.5);
+    EXPECT_FALSE(Sim().windows().dialog(map)->invalid.empty());
 }
 
 TEST_F(LinkTest, StepWithoutFocusShowsNoLink) {
