@@ -4,7 +4,13 @@
 // left-handed convention (x to the equinox, y to ecliptic north, z 90 degrees east of x
 // in the ecliptic). Earth from VSOP87, the Moon from ELP 2000-82B (libnova); both are
 // evaluated on a coarse grid and interpolated, because the full lunar series is costly.
+//
+// Time: the MJD is the one uniform time scale of this host. The series (which expect
+// dynamical time) and the sidereal angle (which expects universal time) are both fed
+// JD = MJD + 2400000.5; the ~70 s between the two scales is ignored.
 #pragma once
+
+#include <memory>
 
 #include "host/types.h"
 
@@ -19,35 +25,54 @@ constexpr double kMoonGM = 4.9048695e12;       // m^3/s^2
 constexpr double kSunGM = 1.32712440018e20;    // m^3/s^2
 constexpr double kObliquityDeg = 23.4392911;   // J2000 mean obliquity
 constexpr double kMoonSphereOfInfluence = 6.61e7;  // m, from the Moon's centre
+constexpr double kAstronomicalUnit = 149597870700.0;  // m
 
 // Index 0 Sun, 1 Earth, 2 Moon (as BodyId).
 struct BodyStates {
-    VECTOR3 pos[3];  // global, m
-    VECTOR3 vel[3];  // global, m/s
-    MATRIX3 rot[3];  // body frame into the global frame
+    VECTOR3 pos[3];  // global, m (the Sun's is the origin)
+    VECTOR3 vel[3];  // global, m/s (the Sun's is zero)
+    MATRIX3 rot[3];  // body frame into the global frame (the Sun's is the identity)
 };
 
 class Ephemeris {
 public:
-    // Interpolated state at `mjd` (cheap: the grid is filled on demand).
-    void states(double mjd, BodyStates& out) const;
-    // The full series at `mjd` (costly; for tests and for filling the grid).
-    static void exact_states(double mjd, BodyStates& out);
-    // Earth's rotation: the obliquity tilt times the spin about the pole by the mean
-    // sidereal angle, so that Earth-fixed +x lies on the 0 degree meridian and +y on the
-    // north pole.
-    static MATRIX3 earth_rotation(double mjd);
-    // The Moon, tidally locked: its +x toward Earth, +y on the ecliptic north side.
-    static MATRIX3 moon_rotation(const VECTOR3& moon_minus_earth);
+    // Width of one interpolation cell, days. Grid nodes lie at whole multiples of it.
+    static constexpr double kGridStep = 0.5;
+    // The dates the series are used for (about the years -880 to 4596). A date outside
+    // is clamped to the nearer end; a NaN is taken as J2000 (MJD 51544.5).
+    static constexpr double kMinMjd = -1.0e6;
+    static constexpr double kMaxMjd = 1.0e6;
 
-private:
-    struct Impl;
-    mutable Impl* impl_ = nullptr;
-public:
     Ephemeris();
     ~Ephemeris();
     Ephemeris(const Ephemeris&) = delete;
     Ephemeris& operator=(const Ephemeris&) = delete;
+
+    // Interpolated state at `mjd`: cubic Hermite between grid nodes that carry the full
+    // series' positions and velocities. Nodes are computed on first use and cached, so
+    // a call in a cell already visited is cheap. A date out of range is clamped, with a
+    // warning in the host log (once per Ephemeris). Not for concurrent use from several
+    // threads.
+    void states(double mjd, BodyStates& out) const;
+    // The full series at `mjd` (costly, a few milliseconds; for tests and for filling
+    // the grid). Velocities are central differences of the series. Clamps like states(),
+    // with a warning on every clamped call.
+    static void exact_states(double mjd, BodyStates& out);
+    // Earth's rotation, Earth frame into the global frame: the obliquity tilt times the
+    // spin about the pole by the mean sidereal angle, so that Earth-fixed +x lies on the
+    // 0 degree meridian, +y on the north pole and +z on 90 degrees east. Any finite MJD;
+    // can't fail.
+    static MATRIX3 earth_rotation(double mjd);
+    // The Moon, tidally locked, Moon frame into the global frame: +x toward Earth, +y
+    // on the ecliptic north side (perpendicular to +x), det +1. `moon_minus_earth` is the
+    // Moon's position relative to Earth (global axes, any unit). A zero or non-finite
+    // vector gives the identity; a vector along the ecliptic pole takes +y from global
+    // +z instead.
+    static MATRIX3 moon_rotation(const VECTOR3& moon_minus_earth);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace sim

@@ -18,7 +18,7 @@ DLLCLBK BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         sim::log().info("order_plugin: entry point attach");
         InitLib(instance);
-        g_exit = reinterpret_cast<ExitModuleFunc>(GetProcAddress(instance, "ExitModule"));
+        g_exit = reinterpret_cast<ExitModuleFunc>(reinterpret_cast<void*>(GetProcAddress(instance, "ExitModule")));
     } else if (reason == DLL_PROCESS_DETACH) {
         sim::log().info("order_plugin: entry point detach");
         if (g_exit) g_exit(instance);
