@@ -1,6 +1,7 @@
 // The station and relay searches inside the plug-in's step: the nearest candidate, the
 // horizon, ties, empty slots, list counts and the altitude bands.
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,54 @@ TEST_F(SelectionTest, AltitudeChoosesTheNetwork) {
         EXPECT_EQ(Text(1008), c.deepSpace ? "Deep" : "Ground");
         EXPECT_EQ(*K().currentRelay, c.relay ? relay : nullptr);
         EXPECT_EQ(Text(1003), c.relay ? "Relay" : "N/A");
+        if (!c.relay) {
+            EXPECT_EQ(Text(1004), "N/A");
+            EXPECT_EQ(Text(1010), "N/A");
+        }
+    }
+}
+
+// The band edges themselves, through the host: a ship placed so that its altitude comes
+// back from the host as exactly 3e7 m or 4e8 m.
+TEST_F(SelectionTest, BandEdgesThroughTheHost) {
+    struct Case {
+        double altitude;
+        bool deepSpace;
+    };
+    for (const Case& c : {Case{3e7, false}, Case{4e8, true}}) {
+        SCOPED_TRACE(c.altitude);
+        Start(ListFiles{});
+        // Along the global axis of Earth's largest coordinate, on the side where adding
+        // the offset to that coordinate is exact, the host hands the offset back exactly.
+        VECTOR3 earth;
+        oapiGetGlobalPos(oapiGetObjectByName("Earth"), &earth);
+        double* e = &earth.x;
+        int axis = 0;
+        for (int i = 1; i < 3; ++i)
+            if (std::fabs(e[i]) > std::fabs(e[axis])) axis = i;
+        const double r = kEarthR + c.altitude;
+        const double sign = (e[axis] + r) - e[axis] == r ? 1.0 : -1.0;
+        auto along = [&](double metres) {
+            VECTOR3 v{0, 0, 0};
+            (&v.x)[axis] = sign * metres;
+            return v;
+        };
+        const OBJHANDLE ship = Free("Ship", along(r));
+        Focus(ship);
+        ASSERT_EQ(K().FocusAltitude(), c.altitude) << "the host did not place the ship exactly";
+        Track();
+        OpenReadouts();
+        const OBJHANDLE ground = Free("Ground", along(kEarthR + 1e3));
+        const OBJHANDLE deep = Free("Deep", along(kEarthR + 2e3));
+        const OBJHANDLE relay = Free("Relay", along(r - 1e6));
+        Fill(K().stationRoster, {ground});
+        Fill(K().deepSpaceRoster, {deep});
+        Fill(K().relayRoster, {relay});
+        *K().currentRelay = relay;
+        PostStep(1.0);  // nothing moves
+        EXPECT_EQ(*K().currentStation, c.deepSpace ? deep : ground);
+        EXPECT_EQ(*K().currentRelay, nullptr);
+        EXPECT_EQ(Text(1003), "N/A");
     }
 }
 

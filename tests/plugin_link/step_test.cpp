@@ -14,9 +14,11 @@ TEST_F(LinkTest, MapClockRepaintsAfterMoreThanThreeSecondsEitherWay) {
         double lastRefresh;  // expected after the step
     };
     const Tick ticks[] = {
-        {1.0, 0.0},   {3.0, 0.0},  {3.5, 3.5},  {6.5, 3.5}, {6.75, 6.75},
-        {3.5, 6.75},  // back 3.25 s
-        {3.0, 3.0},   {0.0, 0.0},  {-1.0, 0.0}, {100.0, 100.0},
+        {1.0, 0.0},    {3.0, 0.0},   // exactly 3 s from the load-time 0.0: not yet
+        {3.5, 3.5},    {6.5, 3.5},   {6.75, 6.75},
+        {3.75, 6.75},                // back exactly 3 s
+        {3.5, 3.5},                  // back 3.25 s
+        {0.0, 0.0},    {-1.0, 0.0},  {100.0, 100.0},
     };
     for (bool mapOpen : {false, true}) {
         SCOPED_TRACE(mapOpen ? "map open" : "map closed");
