@@ -108,6 +108,25 @@ TEST_F(Generation, RelaysStartOnTheirGeostationarySlots) {
     }
 }
 
+TEST_F(Generation, RelaysStayOverTheirLongitudes) {
+    K().GenerateNetwork();
+    for (int i = 0; i < 3600; ++i) Sim().step(1.0);
+    const OBJHANDLE earth = oapiGetObjectByName("Earth");
+    const struct {
+        int slot;
+        double lngDeg;
+    } wants[] = {{0, 0.0}, {1, 90.0}};
+    for (const auto& w : wants) {
+        SCOPED_TRACE(w.slot);
+        VECTOR3 global, local;
+        oapiGetGlobalPos(K().relayRoster[w.slot], &global);
+        oapiGlobalToLocal(earth, &global, &local);
+        EXPECT_NEAR(std::atan2(local.z, local.x) / kRadPerDeg, w.lngDeg, 0.05);
+        EXPECT_NEAR(std::hypot(local.x, local.y, local.z), 42164000.0, 2000.0);
+        EXPECT_NEAR(local.y, 0.0, 2000.0);
+    }
+}
+
 TEST_F(Generation, StatusRecordsCarryOnlyTheirFields) {
     K().GenerateNetwork();
     const OBJHANDLE earth = oapiGetObjectByName("Earth");
