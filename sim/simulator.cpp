@@ -12,6 +12,7 @@
 
 #include "sim/simulator.h"
 
+#include <algorithm>
 #include <array>
 #include <boost/numeric/odeint.hpp>
 #include <cmath>
@@ -247,8 +248,14 @@ Vessel* Simulator::instantiate(const std::string& name, const std::string& class
 
 OBJHANDLE Simulator::create_vessel(const std::string& name, const std::string& class_name,
                                    const VesselCreateStatus& status) {
-    if (name.empty() || class_name.empty()) {
-        log().warn("oapiCreateVesselEx: empty name or class; nothing created");
+    // A name must survive a scenario save: no control characters, no surrounding blanks,
+    // no ':' in the class (it ends the name on the vessel's line).
+    auto printable = [](const std::string& t) {
+        return std::none_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
+    };
+    if (name.empty() || class_name.empty() || !printable(name) || !printable(class_name) || name.front() == ' ' ||
+        name.back() == ' ' || class_name.find_first_of(": ") != std::string::npos) {
+        log().warn("oapiCreateVesselEx: unusable name \"" + name + "\" or class \"" + class_name + "\"; nothing created");
         return nullptr;
     }
     if (find_object(name)) {
@@ -431,11 +438,7 @@ void Simulator::end_run() {
 }
 
 void Simulator::load_scenario(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw ScenarioError(file.string(), 0, "cannot open the scenario file");
-    std::stringstream text;
-    text << in.rdbuf();
-    ScenarioDoc doc = parse_scenario(text.str(), file.string());
+    ScenarioDoc doc = read_scenario_file(file);
 
     end_run();
     mjd_ = doc.mjd;

@@ -4,9 +4,29 @@
 // key wins. A file is parsed once, when it is opened, so every read is a lookup. A file
 // that cannot be read or is refused (too large, over-long lines, binary content) is an
 // empty file: every read finds nothing; the reason is logged.
+//
+// Syntax, line by line (LF or CR LF; a leading UTF-8 byte-order mark is skipped):
+// - everything from the first ';' on is a comment, so a value cannot hold a ';';
+// - a line that is blank after that is skipped;
+// - otherwise the key is the text before the first '=' and the value the text after
+//   it, both trimmed of blanks (spaces, tabs). A line without '=' or with an empty key
+//   is logged with its file and line number and skipped; the rest of the file counts.
+// - Keys are normalised: ASCII letters fold to lower case and each run of inner blanks
+//   counts as one blank, so "Base 1", "BASE 1" and " base\t 1 " name the same item.
+//
+// Values: integers are decimal with an optional sign ("010" is ten); floats are decimal
+// or scientific ("1.5", "-2e3", ".5"), finite; booleans TRUE or FALSE in any case; a vec
+// is three floats separated by blanks. A value with anything else in it ("3abc", "1e",
+// "", "1 2" for a vec) does not parse.
+//
+// Refused (logged, read as empty): files over kMaxFileSize bytes, lines over
+// kMaxLineLength characters, and content with a NUL or another control character
+// than tab (binary files).
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,11 +37,17 @@ namespace sim {
 
 class ConfigFile {
 public:
+    static constexpr std::size_t kMaxFileSize = 256 * 1024;  // bytes
+    static constexpr std::size_t kMaxLineLength = 4096;      // characters, without the line end
+    static constexpr std::size_t kMaxStringLength = 255;     // string reads, without the NUL
+
     ConfigFile() = default;
     // Parses `text`; `source` names it in log lines.
     static ConfigFile from_text(std::string_view text, const std::string& source);
     // Reads and parses a file; a missing file gives an empty one and a warning.
     static ConfigFile load(const std::filesystem::path& path);
+    // A file that reads nothing (a file that could not be opened); logs nothing.
+    static ConfigFile empty(const std::string& source);
 
     // Typed readers: true and the value on success; false and `value` untouched when the
     // key is missing or its value does not parse.
@@ -37,8 +63,14 @@ public:
     const std::string& source() const { return source_; }
 
 private:
+    // Lookups by std::string_view, so a read allocates nothing.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const noexcept { return std::hash<std::string_view>{}(key); }
+    };
+
     std::string source_;
-    std::unordered_map<std::string, std::string> items_;  // normalised key -> value
+    std::unordered_map<std::string, std::string, KeyHash, std::equal_to<>> items_;  // normalised key -> value
 };
 
 }  // namespace sim

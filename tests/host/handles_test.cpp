@@ -101,3 +101,16 @@ TEST(Handles, BodiesAreNotVessels) {
     EXPECT_EQ(oapiGetVesselInterface(oapiGetObjectByName("Moon")), nullptr);
     EXPECT_EQ(sim::contract_violations(), 1u);
 }
+
+TEST(Handles, NamesThatWouldBreakASavedScenarioAreRefused) {
+    ScratchRoot root;
+    sim::Simulator s(root.path());
+    const OBJHANDLE earth = s.body(sim::BodyId::Earth);
+    const auto st = orbiting(earth, {7e6, 0, 0}, {0, 0, 7500});
+    for (const char* bad : {"", " Lead", "Trail ", "Line\nBreak", "Tab\tName"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(s.create_vessel(bad, "Plain", st), nullptr);
+    }
+    EXPECT_EQ(s.create_vessel("Ok", "Bad:Class", st), nullptr);
+    EXPECT_NE(s.create_vessel("Merritt Island", "Plain", st), nullptr) << "inner blanks are fine";
+}
