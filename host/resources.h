@@ -13,9 +13,10 @@
 
 enum class ControlKind : int {
     StaticText,   // "STATIC" with a text style (SS_LEFT, SS_CENTER, SS_SUNKEN, ...)
-    StaticBitmap, // "STATIC" with SS_BITMAP; caption_id names the bitmap resource
+    StaticBitmap, // "STATIC" with SS_BITMAP; bitmap_id names the bitmap resource
     PushButton,
-    RadioButton,  // automatic radio button (BS_AUTORADIOBUTTON)
+    RadioButton,  // automatic radio button (BS_AUTORADIOBUTTON); BS_PUSHLIKE draws it as a
+                  // push button, sunken while checked
     GroupBox,
 };
 

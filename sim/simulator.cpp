@@ -59,6 +59,16 @@ Simulator::~Simulator() {
 
 Simulator* Simulator::current() { return g_current; }
 
+// Runs a vessel callback made outside a step; deletions it asks for wait until it returns.
+template <class F>
+void Simulator::in_callback(F&& call) {
+    ++callback_depth_;
+    call();
+    --callback_depth_;
+    if (callback_depth_ == 0 && !in_step_) carry_out_deletions();
+}
+
+
 // --- bodies ----------------------------------------------------------------------------------
 
 void Simulator::create_bodies() {
@@ -239,7 +249,7 @@ Vessel* Simulator::instantiate(const std::string& name, const std::string& class
         FILEHANDLE cfg = nullptr;
         if (auto file = resolve_under_root(root_, "Config/Vessels/" + class_name + ".cfg"))
             cfg = typed<FILEHANDLE>(config_files_.insert(std::make_unique<ConfigFile>(ConfigFile::load(*file))));
-        v->iface2->clbkDefineClass(cfg);
+        in_callback([&] { v->iface2->clbkDefineClass(cfg); });
         if (cfg) config_files_.erase(raw(cfg));
     }
     if (!focus_ && v->focus_enabled) focus_ = h;
@@ -282,7 +292,7 @@ OBJHANDLE Simulator::create_vessel(const std::string& name, const std::string& c
     }
     Vessel* v = instantiate(name, class_name, state);
     const OBJHANDLE h = handle_of(v);
-    if (v->iface2) v->iface2->clbkPostCreation();
+    if (v->iface2) in_callback([&] { v->iface2->clbkPostCreation(); });
     log().info("vessel created: \"" + name + "\" (" + class_name + ")");
     return vessel(h) ? h : nullptr;
 }
@@ -290,7 +300,11 @@ OBJHANDLE Simulator::create_vessel(const std::string& name, const std::string& c
 bool Simulator::request_deletion(OBJHANDLE h) {
     Vessel* v = vessel(h);
     if (!v) return false;
-    if (!in_step_) {
+    // Outside a step and outside any vessel callback (a dialog button, a console
+    // command) the vessel goes at once, so its name is free for the next action. Inside a
+    // callback it goes when the step or the outermost callback ends: the instance that
+    // asked may still be running.
+    if (!in_step_ && callback_depth_ == 0) {
         delete_now(h);
         return true;
     }
@@ -331,8 +345,10 @@ bool Simulator::set_focus(OBJHANDLE h) {
     const OBJHANDLE old = focus_;
     focus_ = h;
     if (old != h) {
-        if (Vessel* o = vessel(old); o && o->iface2) o->iface2->clbkFocusChanged(false, h, old);
-        if (v->iface2) v->iface2->clbkFocusChanged(true, h, old);
+        in_callback([&] {
+            if (Vessel* o = vessel(old); o && o->iface2) o->iface2->clbkFocusChanged(false, h, old);
+            if (Vessel* n = vessel(h); n && n->iface2) n->iface2->clbkFocusChanged(true, h, old);
+        });
     }
     return true;
 }
@@ -472,13 +488,13 @@ void Simulator::restore_ships(const ScenarioDoc& doc, const std::string& file) {
         const FILEHANDLE scn = typed<FILEHANDLE>(scenario_cursors_.insert(std::move(cursor)));
         VesselState status = v->state;
         restoring_ = &status;
-        if (v->iface2) v->iface2->clbkRestoreState(scn, &status);
+        if (v->iface2) in_callback([&] { v->iface2->clbkRestoreState(scn, &status); });
         restoring_ = nullptr;
         scenario_cursors_.erase(raw(scn));
         if (Vessel* still = vessel(h)) {
             still->state = status;
             update_vessel_global(*still);
-            if (still->iface2) still->iface2->clbkPostCreation();
+            if (still->iface2) in_callback([&] { still->iface2->clbkPostCreation(); });
         }
     }
 }
@@ -505,7 +521,7 @@ std::string Simulator::scenario_text() {
         auto cursor = std::make_unique<ScenarioCursor>();
         cursor->out = &lines;
         const FILEHANDLE scn = typed<FILEHANDLE>(scenario_cursors_.insert(std::move(cursor)));
-        if (v->iface2) v->iface2->clbkStoreState(scn);
+        if (v->iface2) in_callback([&] { v->iface2->clbkStoreState(scn); });
         scenario_cursors_.erase(raw(scn));
         ScenarioShip ship;
         ship.name = v->name();

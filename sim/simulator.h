@@ -174,6 +174,8 @@ private:
     void update_vessel_global(Vessel& vessel);
     void propagate(double dt);
     void carry_out_deletions();
+    template <class F>
+    void in_callback(F&& call);
     void delete_now(OBJHANDLE h);
     void restore_ships(const ScenarioDoc& doc, const std::string& file);
     Module* vessel_module_for(const std::string& class_name);
@@ -182,6 +184,7 @@ private:
     double sim_time_ = 0;
     double mjd_ = 60000.0;
     bool in_step_ = false;
+    int callback_depth_ = 0;  // vessel callbacks running outside a step
 
     Ephemeris ephemeris_;
     BodyStates body_states_{};

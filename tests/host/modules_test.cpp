@@ -143,3 +143,4 @@ TEST(Modules, FocusFollowsTheFlag) {
     oapiDeleteVessel(b, nullptr);
     EXPECT_EQ(oapiGetFocusObject(), a) << "the focus moves on when its vessel goes";
 }
+
