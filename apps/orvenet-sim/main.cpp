@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
     app.footer(
         "Exit codes: 0 success, 2 bad arguments, 3 missing file, 4 malformed scenario, "
         "5 a session command failed or was unknown.\n"
-        "Console commands: command LABEL, focus VESSEL, run SECONDS, save FILE, log, quit.");
+        "Console commands: command LABEL, focus VESSEL, run SECONDS, save FILE, log, press WINDOW BUTTON,\n"
+        "windows, snapshot WINDOW FILE.png, quit.");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
