@@ -42,7 +42,7 @@ void Console::advance(double seconds) {
         const double dt = std::min(dt_, left);
         sim_.step(dt);
         left -= dt;
-        if (after_step) after_step();
+        if (after_step) after_step(seconds - left, seconds);
     }
 }
 

@@ -41,9 +41,9 @@ public:
     // result that ended it (Ok at the end of input).
     CommandResult run(std::istream& in, const std::string& prompt);
     // Runs the simulation for `seconds` at the console's step, calling `after_step` (may be
-    // empty) after each step.
+    // empty) after each step with the seconds done and the seconds asked for.
     void advance(double seconds);
-    std::function<void()> after_step;
+    std::function<void(double done, double total)> after_step;
 
 private:
     sim::Simulator& sim_;
