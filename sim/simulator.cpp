@@ -410,6 +410,9 @@ void Simulator::step(double dt) {
         log().warn("step requested from inside a step; ignored");
         return;
     }
+    // Repaints asked for since the last step come first: a window shows what was drawn
+    // on it until the next step begins.
+    windows_->run_pending_repaints();
     in_step_ = true;
     const std::vector<OBJHANDLE> order = vessel_order_;
     for (OBJHANDLE h : order)
@@ -429,7 +432,6 @@ void Simulator::step(double dt) {
 
     carry_out_deletions();
     in_step_ = false;
-    windows_->run_pending_repaints();
 }
 
 void Simulator::carry_out_deletions() {

@@ -78,9 +78,9 @@ public:
     double mjd() const { return mjd_; }
     // Sets the date of the current run (scenario Date MJD); bodies move at once.
     void set_mjd(double mjd);
-    // One step of `dt` seconds: bodies, then vessels move; then every vessel's
-    // clbkAfterStep, then every plug-in's opcPostStep; then the deletions requested
-    // during the step are carried out; then pending window repaints.
+    // One step of `dt` seconds: the window repaints asked for since the last step; then
+    // bodies and vessels move; then every vessel's clbkAfterStep, then every plug-in's
+    // opcPostStep; then the deletions requested during the step are carried out.
     void step(double dt);
 
     // --- Runs ----------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "sim/simulator.h"
+#include "sim/ui/window_system.h"
 
 namespace runner {
 
@@ -41,7 +42,7 @@ void Console::advance(double seconds) {
         const double dt = std::min(dt_, left);
         sim_.step(dt);
         left -= dt;
-        if (after_step) after_step();
+        if (after_step) after_step(seconds - left, seconds);
     }
 }
 
@@ -109,7 +110,40 @@ CommandResult Console::execute(const std::string& line) {
         for (const std::string& l : sim::log().take_new()) out_ << l << "\n";
         return CommandResult::Ok;
     }
-    err_ << "error: unknown command \"" << cmd << "\" (commands: command, focus, run, save, log, quit)\n";
+    if (cmd == "press") {
+        if (!need(2, "press WINDOW BUTTON")) return CommandResult::Failed;
+        const HWND window = sim_.windows().find_window(w[1]);
+        if (!window) {
+            err_ << "error: no open window \"" << w[1] << "\"\n";
+            return CommandResult::Failed;
+        }
+        if (!sim_.windows().press(window, w[2])) {
+            err_ << "error: window \"" << w[1] << "\" has no button \"" << w[2] << "\"\n";
+            return CommandResult::Failed;
+        }
+        return CommandResult::Ok;
+    }
+    if (cmd == "windows") {
+        if (!need(0, "windows")) return CommandResult::Failed;
+        out_ << sim_.windows().describe();
+        return CommandResult::Ok;
+    }
+    if (cmd == "snapshot") {
+        if (!need(2, "snapshot WINDOW FILE.png")) return CommandResult::Failed;
+        const HWND window = sim_.windows().find_window(w[1]);
+        if (!window) {
+            err_ << "error: no open window \"" << w[1] << "\"\n";
+            return CommandResult::Failed;
+        }
+        if (!sim_.windows().snapshot(window, w[2])) {
+            err_ << "error: cannot write \"" << w[2] << "\"\n";
+            return CommandResult::Failed;
+        }
+        out_ << "snapshot " << w[2] << "\n";
+        return CommandResult::Ok;
+    }
+    err_ << "error: unknown command \"" << cmd
+         << "\" (commands: command, focus, run, save, log, press, windows, snapshot, quit)\n";
     return CommandResult::Unknown;
 }
 

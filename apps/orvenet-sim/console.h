@@ -6,6 +6,10 @@
 //   run SECONDS        run the simulation for that long at the runner's step
 //   save FILE          save the current state as a scenario file
 //   log                print the host log since the last `log`
+//   press WINDOW BUTTON  press a button of a window (window by caption, button by
+//                      caption or id), as a user's click would
+//   windows            list the open windows and their controls
+//   snapshot WINDOW FILE.png  write a window as a PNG image
 //   quit               end the session
 //   # ...              a comment; empty lines do nothing
 #pragma once
@@ -37,9 +41,9 @@ public:
     // result that ended it (Ok at the end of input).
     CommandResult run(std::istream& in, const std::string& prompt);
     // Runs the simulation for `seconds` at the console's step, calling `after_step` (may be
-    // empty) after each step.
+    // empty) after each step with the seconds done and the seconds asked for.
     void advance(double seconds);
-    std::function<void()> after_step;
+    std::function<void(double done, double total)> after_step;
 
 private:
     sim::Simulator& sim_;

@@ -4,9 +4,11 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 
 #include "console.h"
+#include "recorder.h"
 #include "sim/files/config_file.h"
 #include "sim/simulator.h"
 
@@ -53,19 +55,27 @@ int main(int argc, char** argv) {
     std::string out_dir = "out";
     std::vector<std::string> modules;
     bool verbose = false;
+    bool quiet = false;
+    double map_every = 600.0;
     app.add_option("scenario", scenario, "scenario file or bundled scenario name (default: default)");
     app.add_option("--root", root, "the simulator's main folder")->capture_default_str();
     app.add_option("--dt", dt, "step length, seconds")->capture_default_str()->check(CLI::PositiveNumber);
     app.add_option("--until", until, "without a session: run until this simulation time, seconds")
         ->check(CLI::NonNegativeNumber);
     app.add_option("--session", session, "console commands to run ('-' for standard input)");
-    app.add_option("--out", out_dir, "folder for the run's outputs")->capture_default_str();
+    app.add_option("--out", out_dir, "folder for the run's outputs: readouts.csv, contacts.csv, map snapshots, the saved scenario, the host log")
+        ->capture_default_str();
     app.add_option("--module", modules, "plug-in to load instead of those named in the host config");
     app.add_flag("--verbose", verbose, "print the host log as it is written");
+    app.add_flag("--quiet", quiet, "no progress bar and live readouts on standard error");
+    app.add_option("--map-every", map_every, "seconds of simulation time between map snapshots (0: only at the end)")
+        ->capture_default_str()
+        ->check(CLI::NonNegativeNumber);
     app.footer(
         "Exit codes: 0 success, 2 bad arguments, 3 missing file, 4 malformed scenario, "
         "5 a session command failed or was unknown.\n"
-        "Console commands: command LABEL, focus VESSEL, run SECONDS, save FILE, log, quit.");
+        "Console commands: command LABEL, focus VESSEL, run SECONDS, save FILE, log, press WINDOW BUTTON,\n"
+        "windows, snapshot WINDOW FILE.png, quit.");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -83,6 +93,13 @@ int main(int argc, char** argv) {
         for (const auto& n : bundled_scenarios(root)) std::cerr << " " << n;
         std::cerr << "\n";
         return kExitMissingFile;
+    }
+    // A bundled scenario brings its session (Scenarios/NAME.session) unless the user
+    // gives one or asks for a plain run with --until.
+    if (session.empty() && until <= 0) {
+        fs::path bundled = scenario_file;
+        bundled.replace_extension(".session");
+        if (fs::exists(bundled)) session = bundled.string();
     }
     std::ifstream session_file;
     if (!session.empty() && session != "-") {
@@ -119,7 +136,29 @@ int main(int argc, char** argv) {
         return kExitBadScenario;
     }
 
+    std::error_code ec;
+    fs::create_directories(out_dir, ec);
+    if (ec) {
+        std::cerr << "error: --out: cannot create \"" << out_dir << "\": " << ec.message() << "\n";
+        return kExitMissingFile;
+    }
+    runner::Recorder recorder(sim, out_dir, map_every);
     runner::Console console(sim, dt, std::cout, std::cerr);
+    const bool live = !quiet && isatty(STDERR_FILENO);
+    int since_drawn = 0;
+    console.after_step = [&](double done, double total) {
+        recorder.sample();
+        if (!live || (++since_drawn < 20 && done < total)) return;
+        since_drawn = 0;
+        const runner::ReadoutRow& r = *recorder.last();
+        constexpr int kBar = 24;
+        const int filled = total > 0 ? int(kBar * done / total) : kBar;
+        std::fprintf(stderr, "\r[%-*s] %3.0f%%  t=%.0f s  %s %s %s | %s %s %s\033[K", kBar,
+                     std::string(std::size_t(filled), '#').c_str(), total > 0 ? 100 * done / total : 100.0, r.time,
+                     r.station.c_str(), r.station_strength.c_str(), r.station_lag.c_str(), r.relay.c_str(),
+                     r.relay_strength.c_str(), r.relay_lag.c_str());
+        if (done >= total) std::fputc('\n', stderr);
+    };
     int code = kExitOk;
     if (!session.empty()) {
         std::istream& in = session == "-" ? std::cin : session_file;
@@ -129,8 +168,8 @@ int main(int argc, char** argv) {
     } else if (until > 0) {
         console.advance(until);
     }
-    std::cout << "simulation time " << sim.sim_time() << " s, MJD " << sim.mjd() << ", contract violations "
-              << sim::contract_violations() << "\n";
-    (void)out_dir;
+    std::cout << "simulation time " << sim.sim_time() << " s, MJD " << std::fixed << std::setprecision(5) << sim.mjd()
+              << std::defaultfloat << ", contract violations " << sim::contract_violations() << "\n";
+    recorder.finish(std::cout);
     return code;
 }

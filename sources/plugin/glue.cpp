@@ -1,5 +1,5 @@
-// The plug-in's load and unload glue: the module entry point that the loader calls, the
-// module entries the host calls, and the test hooks.
+// The plug-in's load and unload glue: the module entry point that the loader calls and
+// the test hooks. The module entries the host calls are in network/module_entry.cpp.
 #include "host/host.h"
 #include "link/earth_geometry.h"
 #include "link/globals.h"
@@ -7,6 +7,9 @@
 #include "link/readouts.h"
 #include "link/selection.h"
 #include "link/step.h"
+#include "network/antenna_vector.h"
+#include "network/control_dialog.h"
+#include "network/generation.h"
 #include "test_hooks.h"
 
 namespace {
@@ -40,16 +43,6 @@ DLLCLBK BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-// TODO: the controller dialog's module entry (custom command, list files) takes over
-// these two; until then InitModule only binds the instance and ExitModule only lets go
-// of the selections.
-DLLCLBK void InitModule(HINSTANCE instance) { g_hDLL = instance; }
-
-DLLCLBK void ExitModule(HINSTANCE) {
-    g_currentRelay = nullptr;
-    g_currentStation = nullptr;
-}
-
 DLLCLBK KavrinHooks* KavrinTestHooks() {
     static KavrinHooks hooks = {
         &g_hDLL, &g_customCmdId, &g_hControlDlg, &g_hMapDlg,
@@ -62,6 +55,8 @@ DLLCLBK KavrinHooks* KavrinTestHooks() {
         ChooseBandHook, FocusAltitude, StationDistance, HorizonDistance, AboveHorizon, EarthVisible,
         AntennaAngle, FindMinimum, ReadCount, SelectStation, SelectRelay, SignalLag, OmniStrengthAt,
         OmniStrength, HighGainStrength, UpdateReadouts, DropStaleHandles,
+        GenerateStations, GenerateRelays, GenerateNetwork, ClearNetwork,
+        MakeAntennaFileName, LoadAntennaVector, OpenControlDialog, ControlDlgProc,
     };
     return &hooks;
 }

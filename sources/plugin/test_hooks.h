@@ -47,6 +47,16 @@ struct KavrinHooks {
     double (*HighGainStrength)(OBJHANDLE target);
     void (*UpdateReadouts)();
     void (*DropStaleHandles)();
+
+    // Routines of the network management.
+    void (*GenerateStations)(FILEHANDLE file, OBJHANDLE* roster, bool* focus);
+    void (*GenerateRelays)();
+    void (*GenerateNetwork)();
+    void (*ClearNetwork)();
+    void (*MakeAntennaFileName)();
+    void (*LoadAntennaVector)();
+    void (*OpenControlDialog)(void* context);
+    DLGPROC ControlDlgProc;
 };
 
 typedef KavrinHooks* (*KavrinTestHooksFunc)();
