@@ -73,9 +73,13 @@ void Simulator::in_callback(F&& call) {
 
 void Simulator::create_bodies() {
     for (int i = 0; i < 3; ++i) {
-        if (bodies_[i]) objects_.erase(raw(bodies_[i]));
+        if (bodies_[i]) {
+            names_.erase(kBodyNames[i]);
+            objects_.erase(raw(bodies_[i]));
+        }
         bodies_[i] = typed<OBJHANDLE>(
             objects_.insert(std::make_unique<Body>(BodyId(i), kBodyNames[i], kBodyRadius[i], kBodyGM[i])));
+        names_[kBodyNames[i]] = raw(bodies_[i]);
     }
     update_bodies();
 }
@@ -134,11 +138,8 @@ Vessel* Simulator::checked_vessel(OBJHANDLE h, const char* call) const {
 OBJHANDLE Simulator::handle_of(const Object* o) const { return typed<OBJHANDLE>(objects_.handle_of(o)); }
 
 OBJHANDLE Simulator::find_object(const std::string& name) const {
-    RawHandle found = 0;
-    objects_.for_each([&](RawHandle h, const Object& o) {
-        if (!found && o.name() == name) found = h;
-    });
-    return typed<OBJHANDLE>(found);
+    auto it = names_.find(name);
+    return it == names_.end() ? nullptr : typed<OBJHANDLE>(it->second);
 }
 
 std::vector<OBJHANDLE> Simulator::vessel_handles() const {
@@ -229,6 +230,7 @@ Vessel* Simulator::instantiate(const std::string& name, const std::string& class
     Vessel* v = owned.get();
     v->state = state;
     const OBJHANDLE h = typed<OBJHANDLE>(objects_.insert(std::move(owned)));
+    names_[name] = raw(h);
     vessel_order_.push_back(h);
     update_vessel_global(*v);
 
@@ -326,6 +328,7 @@ void Simulator::delete_now(OBJHANDLE h) {
     else if (v->module && v->module->ovc_exit) v->module->ovc_exit(v->iface);
     v->iface = nullptr;
     v->iface2 = nullptr;
+    names_.erase(name);
     objects_.erase(raw(h));
     std::erase(vessel_order_, h);
     if (focus_ == h) {

@@ -16,6 +16,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/oapi.h"
@@ -189,6 +190,7 @@ private:
     Ephemeris ephemeris_;
     BodyStates body_states_{};
     HandleTable<Object> objects_{HandleKind::Object};
+    std::unordered_map<std::string, RawHandle> names_;  // every object by name
     OBJHANDLE bodies_[3] = {nullptr, nullptr, nullptr};
     std::vector<OBJHANDLE> vessel_order_;
     OBJHANDLE focus_ = nullptr;

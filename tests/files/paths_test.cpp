@@ -42,7 +42,9 @@ TEST(ModulePath, SplitsAndConfines) {
 class PathsOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = std::filesystem::path(ORV_BINARY_DIR) / "test_files_tmp" / "paths_root";
+        // One folder per test: ctest runs the tests of this program side by side.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        root_ = std::filesystem::path(ORV_BINARY_DIR) / "test_files_tmp" / test / "paths_root";
         std::filesystem::remove_all(root_);
         // Two folders that differ in case only, as a module tree written for a
         // case-insensitive host leaves them.
