@@ -334,7 +334,11 @@ BOOL WindowSystem::set_window_text(HWND window, const char* text) {
         return TRUE;
     }
     Control& c = d.controls[std::size_t(ref->control)];
-    c.text = text ? text : "";
+    const char* now = text ? text : "";
+    // The same text again leaves the same pixels: no repaint (readouts are rewritten
+    // every step, most of them unchanged).
+    if (c.text == now) return TRUE;
+    c.text = now;
     repaint(d, c.rect);
     return TRUE;
 }
