@@ -5,7 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <cstring>
 #include <sstream>
 
 #include "sim/simulator.h"
@@ -196,7 +196,7 @@ TEST_F(Groundpost, ModuleExports) {
     ASSERT_NE(date, nullptr);
     EXPECT_EQ(version(), 20100830);
     EXPECT_EQ(version(), version());
-    EXPECT_TRUE(std::regex_match(date(), std::regex("(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 123][0-9] [0-9]{4}")))
+    EXPECT_TRUE(std::strlen(date()) == 11 && date()[3] == ' ' && date()[6] == ' ' && Date2Int(date()) > 0)
         << date();
     EXPECT_GT(Date2Int(date()), 20100830);
     ASSERT_NE(module->ovc_exit, nullptr);

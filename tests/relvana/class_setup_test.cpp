@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <regex>
+#include <cstring>
 
 #include "host_fixture.h"
 
@@ -99,7 +99,7 @@ TEST_F(ClassSetup, ModuleExports) {
     EXPECT_EQ(version(), 20100830);
     EXPECT_EQ(version(), version());
     // "Mmm dd yyyy", the day right-aligned in two characters, a date the host can read.
-    EXPECT_TRUE(std::regex_match(date(), std::regex("(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 123][0-9] [0-9]{4}")))
+    EXPECT_TRUE(std::strlen(date()) == 11 && date()[3] == ' ' && date()[6] == ' ' && Date2Int(date()) > 0)
         << date();
     EXPECT_GT(Date2Int(date()), 20100830);
     EXPECT_EQ(date(), date());
