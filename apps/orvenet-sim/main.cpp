@@ -34,11 +34,12 @@ fs::path find_scenario(const fs::path& root, const std::string& arg) {
     return {};
 }
 
-std::vector<std::string> bundled_scenarios(const fs::path& root) {
+// Names of the bundled files with this extension in Scenarios/.
+std::vector<std::string> bundled_scenarios(const fs::path& root, const std::string& extension = ".scn") {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(root / "Scenarios", ec))
-        if (e.path().extension() == ".scn") names.push_back(e.path().stem().string());
+        if (e.path().extension() == extension) names.push_back(e.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -100,6 +101,18 @@ int main(int argc, char** argv) {
         fs::path bundled = scenario_file;
         bundled.replace_extension(".session");
         if (fs::exists(bundled)) session = bundled.string();
+    }
+    // --session takes a file or the name of a bundled session (Scenarios/NAME.session).
+    if (!session.empty() && session != "-" && !fs::exists(session)) {
+        const fs::path bundled = fs::path(root) / "Scenarios" / (session + ".session");
+        if (fs::exists(bundled)) {
+            session = bundled.string();
+        } else {
+            std::cerr << "error: --session: \"" << session << "\" is neither a file nor a bundled session; bundled:";
+            for (const auto& n : bundled_scenarios(root, ".session")) std::cerr << " " << n;
+            std::cerr << "\n";
+            return kExitMissingFile;
+        }
     }
     std::ifstream session_file;
     if (!session.empty() && session != "-") {

@@ -56,6 +56,20 @@ TEST(Scenarios, DefaultOrbitMeetsStationsInTurn) {
     EXPECT_GE(stations, 2);
     EXPECT_TRUE(Any(rows, [](const ReadoutRow& r) { return r.station == "N/A"; })) << "gaps between stations";
     EXPECT_TRUE(Any(rows, [](const ReadoutRow& r) { return r.relay.rfind("TDRS-", 0) == 0; }));
+    // The contact report agrees with the readouts it comes from: inside a contact every
+    // row names its vessel, and the row at its loss names something else.
+    for (const auto& c : contacts) {
+        SCOPED_TRACE(c.vessel);
+        for (const ReadoutRow& r : rows) {
+            const std::string& shown = c.kind == "station" ? r.station : r.relay;
+            if (r.time >= c.acquisition && r.time < c.loss) {
+                ASSERT_EQ(shown, c.vessel) << r.time;
+            }
+            if (r.time == c.loss && !c.open_at_end) {
+                ASSERT_NE(shown, c.vessel) << r.time;
+            }
+        }
+    }
 }
 
 TEST(Scenarios, LunarFarSideReadsZeroWithLagsShown) {
