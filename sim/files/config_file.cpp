@@ -172,6 +172,19 @@ ConfigFile ConfigFile::load(const std::filesystem::path& path) {
 // --- Reading --------------------------------------------------------------------------
 
 const std::string* ConfigFile::find(std::string_view key) const {
+    // The same key asked again (a list's count is read many times a step) is answered
+    // from the last lookup, without normalising and hashing it anew.
+    if (last_found_ && key == last_key_) return last_value_;
+    const std::string* value = lookup(key);
+    if (key.size() <= kRememberedKeyLength) {
+        last_key_.assign(key);
+        last_value_ = value;
+        last_found_ = true;
+    }
+    return value;
+}
+
+const std::string* ConfigFile::lookup(std::string_view key) const {
     char buffer[kMaxLineLength];  // no stored key is longer than a line
     const auto length = normalise_key(key, buffer, sizeof buffer);
     if (!length) return nullptr;

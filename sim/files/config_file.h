@@ -42,6 +42,26 @@ public:
     static constexpr std::size_t kMaxStringLength = 255;     // string reads, without the NUL
 
     ConfigFile() = default;
+    // Copies and moves forget the remembered lookup (it points into the source's items).
+    ConfigFile(const ConfigFile& other) : source_(other.source_), items_(other.items_) {}
+    ConfigFile(ConfigFile&& other) noexcept : source_(std::move(other.source_)), items_(std::move(other.items_)) {
+        other.forget();
+    }
+    ConfigFile& operator=(const ConfigFile& other) {
+        if (this != &other) {
+            source_ = other.source_;
+            items_ = other.items_;
+            forget();
+        }
+        return *this;
+    }
+    ConfigFile& operator=(ConfigFile&& other) noexcept {
+        source_ = std::move(other.source_);
+        items_ = std::move(other.items_);
+        forget();
+        other.forget();
+        return *this;
+    }
     // Parses `text`; `source` names it in log lines.
     static ConfigFile from_text(std::string_view text, const std::string& source);
     // Reads and parses a file; a missing file gives an empty one and a warning.
@@ -63,6 +83,14 @@ public:
     const std::string& source() const { return source_; }
 
 private:
+    const std::string* lookup(std::string_view key) const;
+    void forget() const { last_found_ = false; }
+    // The last key asked for and what it found (null: not in the file); keys up to this
+    // length are remembered, longer ones are looked up each time.
+    static constexpr std::size_t kRememberedKeyLength = 15;
+    mutable std::string last_key_;
+    mutable const std::string* last_value_ = nullptr;
+    mutable bool last_found_ = false;
     // Lookups by std::string_view, so a read allocates nothing.
     struct KeyHash {
         using is_transparent = void;

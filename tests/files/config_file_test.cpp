@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -161,3 +162,22 @@ TEST_F(ConfigFileOnDisk, OneMebibyteOfRandomBytesIsRefused) {
 
 }  // namespace
 }  // namespace sim
+
+// The reader remembers its last lookup; a copy or a moved-to file must not answer from
+// the lookup of the file it came from.
+TEST(sim::ConfigFile, CopiesAndMovesAnswerFromTheirOwnItems) {
+    auto original = std::make_unique<sim::ConfigFile>(sim::ConfigFile::from_text("N = 3\n", "one"));
+    int n = 0;
+    ASSERT_TRUE(original->read_int("N", n));
+    sim::ConfigFile copy = *original;
+    sim::ConfigFile moved = std::move(*original);
+    original.reset();
+    n = 0;
+    EXPECT_TRUE(copy.read_int("N", n));
+    EXPECT_EQ(n, 3);
+    n = 0;
+    EXPECT_TRUE(moved.read_int("n", n));
+    EXPECT_EQ(n, 3);
+    EXPECT_FALSE(moved.read_int("M", n));
+    EXPECT_TRUE(moved.read_int("N", n));
+}
