@@ -165,7 +165,7 @@ TEST_F(ConfigFileOnDisk, OneMebibyteOfRandomBytesIsRefused) {
 
 // The reader remembers its last lookup; a copy or a moved-to file must not answer from
 // the lookup of the file it came from.
-TEST(sim::ConfigFile, CopiesAndMovesAnswerFromTheirOwnItems) {
+TEST(ConfigFileLookup, CopiesAndMovesAnswerFromTheirOwnItems) {
     auto original = std::make_unique<sim::ConfigFile>(sim::ConfigFile::from_text("N = 3\n", "one"));
     int n = 0;
     ASSERT_TRUE(original->read_int("N", n));
