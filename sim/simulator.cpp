@@ -59,6 +59,11 @@ Simulator::~Simulator() {
 
 Simulator* Simulator::current() { return g_current; }
 
+Simulator* Simulator::running(const char* call) {
+    if (!g_current) log().violation(call, "no simulation is running");
+    return g_current;
+}
+
 // Runs a vessel callback made outside a step; deletions it asks for wait until it returns.
 template <class F>
 void Simulator::in_callback(F&& call) {

@@ -71,6 +71,9 @@ public:
 
     // The running instance, or null.
     static Simulator* current();
+    // The running instance for a host call; without one the call is logged and counted
+    // as a violation of `call` and null is answered.
+    static Simulator* running(const char* call);
 
     const std::filesystem::path& root() const { return root_; }
 

@@ -26,11 +26,7 @@ std::string describe(FILEHANDLE file) {
     return buf;
 }
 
-Simulator* running(const char* call) {
-    Simulator* sim = Simulator::current();
-    if (!sim) sim::log().violation(call, "no simulator is running");
-    return sim;
-}
+Simulator* running(const char* call) { return Simulator::running(call); }
 
 // The open file behind a handle, or null (logged and counted).
 const ConfigFile* checked_file(FILEHANDLE file, const char* key, const char* call) {

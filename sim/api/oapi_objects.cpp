@@ -13,12 +13,7 @@ using sim::Simulator;
 
 namespace {
 
-// The running simulator; a call without one is a violation of its own.
-Simulator* host(const char* call) {
-    Simulator* s = Simulator::current();
-    if (!s) sim::log().violation(call, "no simulation is running");
-    return s;
-}
+Simulator* host(const char* call) { return Simulator::running(call); }
 
 template <class T>
 bool output(T* p, const char* call) {

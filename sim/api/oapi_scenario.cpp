@@ -26,11 +26,8 @@ std::string describe(FILEHANDLE scenario) {
 }
 
 ScenarioCursor* checked_cursor(FILEHANDLE scenario, const char* call) {
-    Simulator* sim = Simulator::current();
-    if (!sim) {
-        sim::log().violation(call, "no simulator is running");
-        return nullptr;
-    }
+    Simulator* sim = Simulator::running(call);
+    if (!sim) return nullptr;
     ScenarioCursor* cursor = sim->scenario_cursors().find(sim::raw(scenario));
     if (!cursor) sim::log().violation(call, describe(scenario));
     return cursor;

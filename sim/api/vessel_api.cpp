@@ -12,12 +12,8 @@ using sim::Simulator;
 namespace {
 
 sim::Vessel* live(OBJHANDLE h, const char* call) {
-    Simulator* s = Simulator::current();
-    if (!s) {
-        sim::log().violation(call, "no simulation is running");
-        return nullptr;
-    }
-    return s->checked_vessel(h, call);
+    Simulator* s = Simulator::running(call);
+    return s ? s->checked_vessel(h, call) : nullptr;
 }
 
 // Stores one setter call under its name without the "VESSEL::" prefix; false for a
