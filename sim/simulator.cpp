@@ -27,8 +27,6 @@ namespace sim {
 
 namespace {
 
-Simulator* g_current = nullptr;
-
 constexpr double kSecondsPerDay = 86400.0;
 // Earth's rotation rate (mean sidereal), rad/s: the speed of landed vessels.
 constexpr double kEarthSpinRate = 7.2921158553e-5;
@@ -42,8 +40,8 @@ const double kBodyGM[3] = {kSunGM, kEarthGM, kMoonGM};
 // --- lifetime --------------------------------------------------------------------------------
 
 Simulator::Simulator(std::filesystem::path root) : root_(std::filesystem::absolute(std::move(root))) {
-    if (g_current) log().warn("a second simulator was created; the host calls now reach the new one");
-    g_current = this;
+    if (current_) log().warn("a second simulator was created; the host calls now reach the new one");
+    current_ = this;
     windows_ = std::make_unique<WindowSystem>(*this);
     modules_.set_unload_hook(
         [](Module* m, bool exited, void* self) { static_cast<Simulator*>(self)->on_unload(*m, exited); }, this);
@@ -54,14 +52,12 @@ Simulator::~Simulator() {
     end_run();
     windows_->close_all();
     modules_.unload_all();
-    if (g_current == this) g_current = nullptr;
+    if (current_ == this) current_ = nullptr;
 }
 
-Simulator* Simulator::current() { return g_current; }
-
-Simulator* Simulator::running(const char* call) {
-    if (!g_current) log().violation(call, "no simulation is running");
-    return g_current;
+Simulator* Simulator::not_running(const char* call) {
+    log().violation(call, "no simulation is running");
+    return nullptr;
 }
 
 // Runs a vessel callback made outside a step; deletions it asks for wait until it returns.
@@ -98,13 +94,6 @@ void Simulator::set_mjd(double mjd) {
         if (Vessel* v = vessel(h)) update_vessel_global(*v);
 }
 
-Object* Simulator::object(OBJHANDLE h) const { return objects_.find(raw(h)); }
-
-Vessel* Simulator::vessel(OBJHANDLE h) const {
-    Object* o = object(h);
-    return o && o->type() == ObjectType::Vessel ? static_cast<Vessel*>(o) : nullptr;
-}
-
 Body* Simulator::body_object(OBJHANDLE h) const {
     Object* o = object(h);
     return o && o->type() == ObjectType::Body ? static_cast<Body*>(o) : nullptr;
@@ -121,11 +110,7 @@ std::string describe_handle(OBJHANDLE h) {
 
 }  // namespace
 
-Object* Simulator::checked_object(OBJHANDLE h, const char* call) const {
-    Object* o = object(h);
-    if (!o) log().violation(call, describe_handle(h));
-    return o;
-}
+void Simulator::report_bad_object(OBJHANDLE h, const char* call) { log().violation(call, describe_handle(h)); }
 
 Vessel* Simulator::checked_vessel(OBJHANDLE h, const char* call) const {
     Object* o = object(h);

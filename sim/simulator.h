@@ -70,10 +70,10 @@ public:
     Simulator& operator=(const Simulator&) = delete;
 
     // The running instance, or null.
-    static Simulator* current();
+    static Simulator* current() { return current_; }
     // The running instance for a host call; without one the call is logged and counted
     // as a violation of `call` and null is answered.
-    static Simulator* running(const char* call);
+    static Simulator* running(const char* call) { return current_ ? current_ : not_running(call); }
 
     const std::filesystem::path& root() const { return root_; }
 
@@ -110,11 +110,19 @@ public:
     // --- Objects ----------------------------------------------------------------------------
     OBJHANDLE body(BodyId id) const { return bodies_[int(id)]; }
     // Lookups that answer null for stale or foreign handles without counting them.
-    Object* object(OBJHANDLE h) const;
-    Vessel* vessel(OBJHANDLE h) const;
+    Object* object(OBJHANDLE h) const { return objects_.find(raw(h)); }
+    Vessel* vessel(OBJHANDLE h) const {
+        Object* o = object(h);
+        return o && o->type() == ObjectType::Vessel ? static_cast<Vessel*>(o) : nullptr;
+    }
     Body* body_object(OBJHANDLE h) const;
     // Lookups for the host calls: a bad handle is logged against `call` and counted.
-    Object* checked_object(OBJHANDLE h, const char* call) const;
+    Object* checked_object(OBJHANDLE h, const char* call) const {
+        Object* o = object(h);
+        if (!o) [[unlikely]]
+            report_bad_object(h, call);
+        return o;
+    }
     Vessel* checked_vessel(OBJHANDLE h, const char* call) const;
     OBJHANDLE handle_of(const Object* object) const;
 
@@ -171,6 +179,12 @@ public:
     bool in_step() const { return in_step_; }
 
 private:
+    // The slow paths of running() and checked_object(): log and count the violation.
+    static Simulator* not_running(const char* call);
+    static void report_bad_object(OBJHANDLE h, const char* call);
+
+    inline static Simulator* current_ = nullptr;  // the running instance
+
     void create_bodies();
     Vessel* instantiate(const std::string& name, const std::string& class_name, const VesselState& state);
     void on_unload(Module& module, bool exited);

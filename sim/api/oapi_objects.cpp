@@ -15,10 +15,14 @@ namespace {
 
 Simulator* host(const char* call) { return Simulator::running(call); }
 
+void null_output(const char* call) { sim::log().violation(call, "null output pointer"); }
+
 template <class T>
 bool output(T* p, const char* call) {
-    if (!p) sim::log().violation(call, "null output pointer");
-    return p != nullptr;
+    if (p) [[likely]]
+        return true;
+    null_output(call);
+    return false;
 }
 
 }  // namespace

@@ -194,7 +194,13 @@ const std::string* ConfigFile::lookup(std::string_view key) const {
 
 bool ConfigFile::read_int(std::string_view key, int& value) const {
     const std::string* text = find(key);
-    return text && parse_number(std::string_view(*text), value);
+    if (!text) return false;
+    if (text != int_text_) {
+        int_parsed_ = parse_number(std::string_view(*text), int_value_);
+        int_text_ = text;
+    }
+    if (int_parsed_) value = int_value_;
+    return int_parsed_;
 }
 
 bool ConfigFile::read_float(std::string_view key, double& value) const {

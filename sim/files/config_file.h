@@ -84,13 +84,21 @@ public:
 
 private:
     const std::string* lookup(std::string_view key) const;
-    void forget() const { last_found_ = false; }
+    void forget() const {
+        last_found_ = false;
+        int_text_ = nullptr;
+    }
     // The last key asked for and what it found (null: not in the file); keys up to this
     // length are remembered, longer ones are looked up each time.
     static constexpr std::size_t kRememberedKeyLength = 15;
     mutable std::string last_key_;
     mutable const std::string* last_value_ = nullptr;
     mutable bool last_found_ = false;
+    // The value last read as an integer and what it parsed to (a count read over and over
+    // is parsed once). Values never change once the file is parsed.
+    mutable const std::string* int_text_ = nullptr;
+    mutable int int_value_ = 0;
+    mutable bool int_parsed_ = false;
     // Lookups by std::string_view, so a read allocates nothing.
     struct KeyHash {
         using is_transparent = void;

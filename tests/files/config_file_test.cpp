@@ -181,3 +181,26 @@ TEST(ConfigFileLookup, CopiesAndMovesAnswerFromTheirOwnItems) {
     EXPECT_FALSE(moved.read_int("M", n));
     EXPECT_TRUE(moved.read_int("N", n));
 }
+
+// An integer read again is answered from the value parsed the first time: alternating
+// keys, a value that is not an integer, and other readers on the same key all still
+// answer from the file's own text.
+TEST(ConfigFileLookup, RepeatedIntegerReadsAnswerLikeTheFirst) {
+    const sim::ConfigFile file = sim::ConfigFile::from_text("N = 3\nM = -7\nX = 3.5\n", "counts");
+    for (int round = 0; round < 3; ++round) {
+        int n = 0, m = 0, x = 42;
+        EXPECT_TRUE(file.read_int("N", n));
+        EXPECT_TRUE(file.read_int("N", n));
+        EXPECT_TRUE(file.read_int("m", m));
+        EXPECT_FALSE(file.read_int("X", x));
+        EXPECT_FALSE(file.read_int("X", x));
+        EXPECT_EQ(3, n);
+        EXPECT_EQ(-7, m);
+        EXPECT_EQ(42, x);  // untouched
+        double f = 0;
+        EXPECT_TRUE(file.read_float("X", f));
+        EXPECT_EQ(3.5, f);
+        EXPECT_TRUE(file.read_float("N", f));
+        EXPECT_EQ(3.0, f);
+    }
+}
