@@ -174,21 +174,6 @@ void Simulator::update_vessel_global(Vessel& v) {
     }
 }
 
-VECTOR3 Simulator::global_pos(const Object& o) const {
-    if (o.type() == ObjectType::Body) return body_states_.pos[int(static_cast<const Body&>(o).id)];
-    return static_cast<const Vessel&>(o).global_pos;
-}
-
-VECTOR3 Simulator::global_vel(const Object& o) const {
-    if (o.type() == ObjectType::Body) return body_states_.vel[int(static_cast<const Body&>(o).id)];
-    return static_cast<const Vessel&>(o).global_vel;
-}
-
-MATRIX3 Simulator::rotation(const Object& o) const {
-    if (o.type() == ObjectType::Body) return body_states_.rot[int(static_cast<const Body&>(o).id)];
-    return static_cast<const Vessel&>(o).state.attitude;
-}
-
 double Simulator::size(const Object& o) const {
     if (o.type() == ObjectType::Body) return static_cast<const Body&>(o).radius;
     const SetterCall* c = static_cast<const Vessel&>(o).last_call("SetSize");

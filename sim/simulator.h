@@ -142,9 +142,18 @@ public:
     bool set_focus(OBJHANDLE vessel);
 
     // Global state, metres and m/s; rotation: own frame into the global frame.
-    VECTOR3 global_pos(const Object& object) const;
-    VECTOR3 global_vel(const Object& object) const;
-    MATRIX3 rotation(const Object& object) const;
+    const VECTOR3& global_pos(const Object& o) const {
+        if (o.type() == ObjectType::Body) return body_states_.pos[int(static_cast<const Body&>(o).id)];
+        return static_cast<const Vessel&>(o).global_pos;
+    }
+    const VECTOR3& global_vel(const Object& o) const {
+        if (o.type() == ObjectType::Body) return body_states_.vel[int(static_cast<const Body&>(o).id)];
+        return static_cast<const Vessel&>(o).global_vel;
+    }
+    const MATRIX3& rotation(const Object& o) const {
+        if (o.type() == ObjectType::Body) return body_states_.rot[int(static_cast<const Body&>(o).id)];
+        return static_cast<const Vessel&>(o).state.attitude;
+    }
     double size(const Object& object) const;
     // The body a vessel's surface is nearest to: the Moon inside 6.61e7 m of its
     // centre, otherwise Earth.
