@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "link_host.h"
+#include "read_counter.h"
 
 namespace {
 
@@ -266,6 +267,35 @@ TEST_F(SelectionTest, BandEdgesThroughTheHost) {
         EXPECT_EQ(*K().currentStation, c.deepSpace ? deep : ground);
         EXPECT_EQ(*K().currentRelay, nullptr);
         EXPECT_EQ(Text(1003), "N/A");
+    }
+}
+
+// A search reads its list's count through the host every time: once before each slot,
+// once more to end the loop, and once for the minimum (n + 2 reads). A list no search
+// uses is not read.
+TEST_F(SelectionTest, EachSearchReadsItsCountThroughTheHostEveryTime) {
+    struct Case {
+        const char* what;
+        double altitude;
+        int stationReads, relayReads, deepSpaceReads;
+    };
+    const Case cases[] = {
+        {"low orbit", 1e7, 3 + 2, 2 + 2, 0},
+        {"beyond the relays", 1e8, 3 + 2, 0, 0},
+        {"deep space", 1e9, 0, 0, 1 + 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start(ListFiles{"N = 3", "N = 2", "N = 1"});
+        const OBJHANDLE ship = Ship(kEarthR + c.altitude);
+        Fill(K().stationRoster, {Landed("G0", 0, 0), Landed("G1", 10, 0), Landed("G2", 20, 0)});
+        Fill(K().relayRoster, {RelayAbove("R0", ship, -1e6), RelayAbove("R1", ship, -2e6)});
+        Fill(K().deepSpaceRoster, {Landed("D0", 0, 1)});
+        read_counter::Reset();
+        PostStep(1.0);
+        EXPECT_EQ(read_counter::Reads(*K().stationFile, "N"), c.stationReads);
+        EXPECT_EQ(read_counter::Reads(*K().relayFile, "N"), c.relayReads);
+        EXPECT_EQ(read_counter::Reads(*K().deepSpaceFile, "N"), c.deepSpaceReads);
     }
 }
 
