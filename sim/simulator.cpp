@@ -37,6 +37,8 @@ const double kBodyGM[3] = {kSunGM, kEarthGM, kMoonGM};
 
 }  // namespace
 
+Simulator* Simulator::current_ = nullptr;
+
 // --- lifetime --------------------------------------------------------------------------------
 
 Simulator::Simulator(std::filesystem::path root) : root_(std::filesystem::absolute(std::move(root))) {

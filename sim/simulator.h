@@ -192,7 +192,7 @@ private:
     static Simulator* not_running(const char* call);
     static void report_bad_object(OBJHANDLE h, const char* call);
 
-    inline static Simulator* current_ = nullptr;  // the running instance
+    static Simulator* current_;  // the running instance
 
     void create_bodies();
     Vessel* instantiate(const std::string& name, const std::string& class_name, const VesselState& state);
