@@ -11,26 +11,13 @@
 #include <type_traits>
 
 #include "sim/core/log.h"
+#include "sim/files/text.h"
 
 namespace sim {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-bool equal_folded(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (fold(a[i]) != fold(b[i])) return false;
-    return true;
-}
+using namespace text;
 
 // Writes the normalised form of `key` (trimmed, case folded, inner blank runs as one
 // blank) into `out`, which holds `capacity` characters. Answers its length, or nullopt

@@ -4,19 +4,13 @@
 #include <system_error>
 
 #include "sim/core/log.h"
+#include "sim/files/text.h"
 
 namespace sim {
 
 namespace {
 
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool equal_folded(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (fold(a[i]) != fold(b[i])) return false;
-    return true;
-}
+using text::equal_folded;
 
 bool is_separator(char c) { return c == '/' || c == '\\'; }
 

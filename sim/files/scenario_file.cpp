@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "sim/core/log.h"
+#include "sim/files/text.h"
 
 namespace sim {
 
@@ -38,25 +39,7 @@ constexpr double kMaxRoundedDeg = 1e4;
 // Text helpers
 // ====================================================================================
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-std::string_view trim_left(std::string_view s) {
-    while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
-    return s;
-}
-std::string_view trim(std::string_view s) {
-    s = trim_left(s);
-    while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-bool equal_folded(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (fold(a[i]) != fold(b[i])) return false;
-    return true;
-}
+using namespace text;
 
 // Splits off the first word of `s` (which the caller trimmed); `rest` is trimmed.
 std::string_view first_word(std::string_view s, std::string_view& rest) {
