@@ -77,10 +77,6 @@ struct Network {
         sim = std::make_unique<sim::Simulator>(root);
         plugin = sim->load_plugin(ORV_MODULE_DIR "/Kavrin.so");
         KavrinHooks& k = *reinterpret_cast<KavrinTestHooksFunc>(plugin->symbol("KavrinTestHooks"))();
-        if (!*k.stationFile) *k.stationFile = oapiOpenFile("config/Orvenet/Zeravivadad.cfg", FILE_IN, ROOT);
-        if (!*k.relayFile) *k.relayFile = oapiOpenFile("config/Orvenet/TDRS.cfg", FILE_IN, ROOT);
-        if (!*k.deepSpaceFile) *k.deepSpaceFile = oapiOpenFile("config/Orvenet/DSN.cfg", FILE_IN, ROOT);
-
         for (int i = 0; i < stations; ++i)
             k.stationRoster[i] = sim->create_vessel("Station" + std::to_string(i), "BenchStation",
                                                     Landed(-180.0 + 360.0 * i / stations, 30.0 * std::sin(i)));

@@ -66,23 +66,10 @@ void LinkTest::Start(const ListFiles& lists) {
     auto hooks = reinterpret_cast<KavrinTestHooksFunc>(plugin_->symbol("KavrinTestHooks"));
     ASSERT_NE(hooks, nullptr);
     hooks_ = hooks();
-
-    // The module entry that opens the list files at load may not be part of the plug-in
-    // yet; the fixture then opens them itself, as loading would.
-    FILEHANDLE* files[3] = {hooks_->stationFile, hooks_->relayFile, hooks_->deepSpaceFile};
-    const char* paths[3] = {"config/Orvenet/Zeravivadad.cfg", "config/Orvenet/TDRS.cfg", "config/Orvenet/DSN.cfg"};
-    for (int i = 0; i < 3; ++i) {
-        if (*files[i]) continue;
-        opened_[i] = *files[i] = oapiOpenFile(paths[i], FILE_IN, ROOT);
-    }
 }
 
 void LinkTest::TearDown() {
     if (!sim_) return;
-    for (FILEHANDLE& file : opened_) {
-        if (file) oapiCloseFile(file, FILE_IN);
-        file = nullptr;
-    }
     readouts_ = nullptr;
     hooks_ = nullptr;
     plugin_ = nullptr;

@@ -67,7 +67,6 @@ private:
     std::unique_ptr<sim::Simulator> sim_;
     sim::Module* plugin_ = nullptr;
     KavrinHooks* hooks_ = nullptr;
-    FILEHANDLE opened_[3] = {nullptr, nullptr, nullptr};  // list files the fixture opened
     HWND readouts_ = nullptr;
 };
 
